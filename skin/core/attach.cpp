@@ -1,0 +1,142 @@
+#include "skin/core/attach.h"
+
+#include "skin/core/button_style.h"
+#include "skin/core/skin_kind.h"
+#include "skin/core/skin_state.h"
+#include "skin/core/skin_wndproc.h"
+#include "skin/core/window_props.h"
+#include "skin/render/gdi_guard.h"
+#include "skin/render/painters.h"
+#include "skin/render/primitives.h"
+#include "skin/render/skin_bitmaps.h"
+#include "skin/render/visual_state.h"
+
+namespace skin {
+
+namespace {
+
+// Corner ellipse of a command button's rounded region.
+constexpr int ButtonCornerEllipse = 3;
+constexpr int NoHeaderItem = -1;
+
+// Four face buffers as large as the window, the saved style, owner-draw where the style
+// allows it, the fade state and the rounded region.
+void AttachCommandButton(HWND hwnd) {
+  WindowBox box;
+  GetWindowBox(hwnd, box);
+  {
+    WindowDc windowDc(hwnd);
+    for (int n = 0; n < FaceCount; ++n) {
+      HDC face = CreateCompatibleDC(windowDc);
+      HBITMAP bitmap = CreateCompatibleBitmap(windowDc, box.Width, box.Height);
+      DeleteObject(SelectObject(face, bitmap));
+      WriteProp(hwnd, FaceDcPropName(n), reinterpret_cast<LONG_PTR>(face));
+      WriteProp(hwnd, FaceBitmapPropName(n), reinterpret_cast<LONG_PTR>(bitmap));
+    }
+    RenderButtonFaces(hwnd);
+  }
+
+  LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+  if (IsFaceDrawnButtonStyle(style)) SendMessageW(hwnd, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
+
+  WriteProp(hwnd, PropOldStyle, style);
+  WriteProp(hwnd, PropMouseFlag, 0);
+  WriteProp(hwnd, PropTimerId, 0);
+  WriteProp(hwnd, PropOldState, IsWindowEnabled(hwnd) ? StateNormal : StateDisabled);
+  WriteProp(hwnd, PropAlphaLevel, 0);
+
+  // The window owns the region from here on.
+  SetWindowRgn(hwnd,
+               CreateRoundRectRgn(0, 0, box.Width + 1, box.Height + 1, ButtonCornerEllipse,
+                                  ButtonCornerEllipse),
+               TRUE);
+}
+
+// Combo boxes, drive lists, check boxes and option buttons track hover and their last state.
+void AttachHoverControl(HWND hwnd) {
+  WriteProp(hwnd, PropMouseFlag, 0);
+  WriteProp(hwnd, PropOldState, StateNormal);
+}
+
+void AttachHeader(HWND hwnd) {
+  WriteProp(hwnd, PropMouseFlag, 0);
+  WriteProp(hwnd, PropHdIndex, NoHeaderItem);
+  WriteProp(hwnd, PropHmIndex, NoHeaderItem);
+}
+
+// A window procedure can only be replaced on windows of this process, and only this
+// thread's windows are ever detached by their WM_DESTROY here. WM_ACTIVATE, WM_ENTERIDLE
+// and WM_CTLCOLORLISTBOX may name anyone's window.
+bool BelongsToThisThread(HWND hwnd) {
+  return GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId();
+}
+
+}  // namespace
+
+int SkinWindow(HWND hwnd) {
+  if (!SkinInitialized) {
+    SkinInitialized = true;
+    HasTrackMouseEvent = ApiExists("TrackMouseEvent", L"User32");
+    BuildSkinBitmaps();
+  }
+  return AttachSkin(hwnd);
+}
+
+int AttachSkin(HWND hwnd) {
+  if (!hwnd || IsSkinned(hwnd)) return 0;
+  if (!BelongsToThisThread(hwnd)) return 0;
+
+  switch (KindOf(hwnd)) {
+    case SkinKind::Form:
+      // Descendants first; nested forms come round again and are skipped as skinned.
+      EnumChildWindows(hwnd, AttachChildProc, 0);
+      break;
+    case SkinKind::CommandButton:
+      AttachCommandButton(hwnd);
+      break;
+    case SkinKind::ComboBox:
+    case SkinKind::DriveList:
+    case SkinKind::CheckBox:
+    case SkinKind::OptionButton:
+      AttachHoverControl(hwnd);
+      break;
+    case SkinKind::Header:
+      AttachHeader(hwnd);
+      break;
+    case SkinKind::ProgressBar:
+    case SkinKind::DataList:
+    case SkinKind::ComboList:
+    case SkinKind::Grid:
+    case SkinKind::Other:
+      break;
+  }
+
+  ++SkinnedWindowCount;
+  LONG_PTR previous =
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWndProc));
+  WriteProp(hwnd, PropProcAddr, previous);
+  // Paint the frame at once through the skin (wParam 1: the whole window).
+  SendMessageW(hwnd, WM_NCPAINT, 1, 0);
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
+  return 1;
+}
+
+BOOL CALLBACK AttachChildProc(HWND hwnd, LPARAM) {
+  AttachSkin(hwnd);
+  return TRUE;
+}
+
+bool ApiExists(const char* procedure, const wchar_t* library) {
+  HMODULE module = GetModuleHandleW(library);
+  bool loadedHere = false;
+  if (!module) {
+    module = LoadLibraryW(library);
+    loadedHere = module != nullptr;
+  }
+  if (!module) return false;
+  bool found = GetProcAddress(module, procedure) != nullptr;
+  if (loadedHere) FreeLibrary(module);
+  return found;
+}
+
+}  // namespace skin

@@ -1,0 +1,18 @@
+#pragma once
+// Removal of the skin, and the sibling refresh after a left-button release.
+#include <windows.h>
+
+namespace skin {
+
+// Restores a skinned window as it was; a form detaches its descendants first. When the
+// last skinned window goes, the engine releases its bitmaps and becomes uninitialised.
+// 1 when removed; 0 for a null handle or a window that is not skinned.
+int DetachSkin(HWND hwnd);
+
+// EnumChildWindows callback: detaches each descendant and goes on.
+BOOL CALLBACK DetachChildProc(HWND hwnd, LPARAM unused);
+
+// EnumChildWindows callback: repaints a skinned check box or option button normal.
+BOOL CALLBACK RefreshSiblingProc(HWND hwnd, LPARAM unused);
+
+}  // namespace skin

@@ -1,0 +1,10 @@
+#pragma once
+#include <windows.h>
+
+namespace skin {
+
+// The one window procedure of every skinned window: routes the messages the engine cares
+// about to their handlers and everything else to the window's previous procedure.
+LRESULT CALLBACK SkinWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace skin

@@ -1,0 +1,94 @@
+#pragma once
+// Small scope guards for the GDI objects and device contexts a call takes: whatever a
+// call takes, it gives back before it returns.
+#include <windows.h>
+
+#include "skin/render/memory_dc.h"
+
+namespace skin {
+
+// The window's device context (origin at the window's top-left corner), released on exit.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetWindowDC(hwnd)) {}
+  ~WindowDc() { if (dc_) ReleaseDC(hwnd_, dc_); }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  operator HDC() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
+
+// The client-area device context, released on exit.
+class ClientDc {
+ public:
+  explicit ClientDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+  ~ClientDc() { if (dc_) ReleaseDC(hwnd_, dc_); }
+  ClientDc(const ClientDc&) = delete;
+  ClientDc& operator=(const ClientDc&) = delete;
+  operator HDC() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
+
+// BeginPaint / EndPaint.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND hwnd) : hwnd_(hwnd) { dc_ = BeginPaint(hwnd, &ps_); }
+  ~PaintDc() { EndPaint(hwnd_, &ps_); }
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  operator HDC() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  PAINTSTRUCT ps_{};
+  HDC dc_ = nullptr;
+};
+
+// Selects an object into a device context and puts the previous one back on exit.
+class Selected {
+ public:
+  Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
+  ~Selected() { if (old_) SelectObject(dc_, old_); }
+  Selected(const Selected&) = delete;
+  Selected& operator=(const Selected&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// Owns a GDI object (brush, bitmap, region, palette) and deletes it on exit.
+template <typename Handle>
+class GdiObject {
+ public:
+  explicit GdiObject(Handle handle = nullptr) : handle_(handle) {}
+  ~GdiObject() { if (handle_) DeleteObject(handle_); }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  operator Handle() const { return handle_; }
+  Handle get() const { return handle_; }
+
+ private:
+  Handle handle_;
+};
+
+// Owns a memory surface made by CreateMemoryDC and releases it, bitmap included, on exit.
+class MemorySurface {
+ public:
+  MemorySurface(int width, int height) : dc_(CreateMemoryDC(width, height)) {}
+  ~MemorySurface() { DeleteMemoryDC(dc_); }
+  MemorySurface(const MemorySurface&) = delete;
+  MemorySurface& operator=(const MemorySurface&) = delete;
+  operator HDC() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+}  // namespace skin

@@ -1,0 +1,36 @@
+#include "skin/render/memory_dc.h"
+
+namespace skin {
+
+HDC CreateMemoryDC(int width, int height) {
+  HDC display = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+  if (!display) return nullptr;
+  HDC surface = CreateCompatibleDC(display);
+  if (!surface) {
+    DeleteDC(display);
+    return nullptr;
+  }
+  // Compatible with the display, not with the new memory context, whose initial bitmap
+  // is a 1 x 1 monochrome placeholder.
+  HBITMAP bitmap = CreateCompatibleBitmap(display, width, height);
+  if (!bitmap) {
+    DeleteDC(surface);
+    DeleteDC(display);
+    return nullptr;
+  }
+  // The placeholder is a stock object: deleting it is a harmless no-op, done for symmetry
+  // with the face buffers, which release whatever their selection replaced.
+  DeleteObject(SelectObject(surface, bitmap));
+  DeleteDC(display);
+  // From here on the surface owns the bitmap: DeleteMemoryDC finds it as the current bitmap.
+  return surface;
+}
+
+void DeleteMemoryDC(HDC surface) {
+  if (!surface) return;
+  HGDIOBJ bitmap = GetCurrentObject(surface, OBJ_BITMAP);
+  DeleteDC(surface);
+  if (bitmap) DeleteObject(bitmap);
+}
+
+}  // namespace skin

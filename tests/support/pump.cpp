@@ -1,0 +1,17 @@
+#include "tests/support/pump.h"
+
+namespace test {
+
+void PumpMessages() {
+  MSG msg{};
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void PumpFor(DWORD ms) {
+  PumpUntil(ms, [] { return false; });
+}
+
+}  // namespace test
