@@ -1,0 +1,39 @@
+#include "platform/browser.h"
+
+#include <utility>
+
+#include "platform/address_view.h"
+#include "platform/ole_browser_host.h"
+#include "platform/system_browser_check.h"
+
+namespace platform {
+
+namespace {
+
+// The factory a test has put in; empty for the system browser.
+BrowserFactory& InjectedFactory() {
+  static BrowserFactory factory;
+  return factory;
+}
+
+}  // namespace
+
+std::unique_ptr<Browser> CreateSystemBrowser(HWND parent, const RECT& bounds) {
+  if (SystemBrowserCanShowPages()) {
+    // The check passed, yet hosting can still fail (e.g. the control refuses to activate);
+    // the address view then takes its place.
+    if (std::unique_ptr<Browser> hosted = CreateOleBrowserHost(parent, bounds)) return hosted;
+  }
+  return CreateAddressView(parent, bounds);
+}
+
+std::unique_ptr<Browser> CreateBrowser(HWND parent, const RECT& bounds) {
+  // A copy, so that a factory which replaces itself while it runs stays alive until done.
+  BrowserFactory factory = InjectedFactory();
+  if (factory) return factory(parent, bounds);
+  return CreateSystemBrowser(parent, bounds);
+}
+
+void SetBrowserFactory(BrowserFactory factory) { InjectedFactory() = std::move(factory); }
+
+}  // namespace platform
