@@ -25,11 +25,13 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 # The Wine prefix, created once. The marker records that our registry settings are in it.
-marker="$WINEPREFIX/.tintora-prefix-v1"
+marker="$WINEPREFIX/.tintora-prefix-v2"
 if [ ! -f "$marker" ]; then
-  echo "setup: creating the Wine prefix in $WINEPREFIX"
-  "$WINE64" wineboot -i >/dev/null 2>&1 || true
-  "$WINESERVER" -w || true
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "setup: creating the Wine prefix in $WINEPREFIX"
+    "$WINE64" wineboot -i >/dev/null 2>&1 || true
+    "$WINESERVER" -w || true
+  fi
   reg() { "$WINE64" reg add "$@" /f >/dev/null 2>&1; }
   song="AR PL UMing CN"
   subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
@@ -42,6 +44,9 @@ if [ ! -f "$marker" ]; then
   for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "MS Sans Serif"; do
     "$WINE64" reg add "$link" /v "$face" /t REG_MULTI_SZ /d "uming.ttc,$song" /f >/dev/null 2>&1
   done
+  # There is no window manager under Xvfb: Wine draws the frames itself, and does not wait
+  # (two seconds a window) for a window manager to withdraw a window it destroys.
+  reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
   "$WINESERVER" -w || true
   touch "$marker"
 fi

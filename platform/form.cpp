@@ -1,0 +1,605 @@
+#include "platform/form.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "platform/message_loop.h"
+#include "platform/twips.h"
+
+namespace platform {
+
+namespace {
+
+// Child-window ids: the control's position in the table plus this base.
+constexpr int ControlIdBase = 1000;
+// Transparent pixels of a control's picture.
+constexpr COLORREF PictureKeyColor = RGB(255, 0, 255);
+constexpr int PointsPerInch = 72;
+
+HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
+
+DWORD StyleFor(BorderStyle border) {
+  switch (border) {
+    case BorderStyle::None:
+      return WS_POPUP | WS_CLIPCHILDREN;
+    case BorderStyle::FixedSingle:
+      return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case BorderStyle::Sizable:
+      return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  }
+  return WS_OVERLAPPEDWINDOW;
+}
+
+int ShiftState(WPARAM keys) {
+  int shift = 0;
+  if (keys & MK_SHIFT) shift |= ShiftMask;
+  if (keys & MK_CONTROL) shift |= CtrlMask;
+  if (GetKeyState(VK_MENU) < 0) shift |= AltMask;
+  return shift;
+}
+
+bool IsWindowed(ControlKind kind) {
+  return kind == ControlKind::TextBox || kind == ControlKind::CommandButton;
+}
+
+// The access key of a caption: the character after a single '&'.
+wchar_t AccessKey(const std::wstring& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != L'&') continue;
+    if (caption[i + 1] == L'&') {
+      ++i;
+      continue;
+    }
+    return static_cast<wchar_t>(towupper(caption[i + 1]));
+  }
+  return 0;
+}
+
+}  // namespace
+
+Form::Form(const FormSpec& spec, std::vector<ControlSpec> controls)
+    : spec_(spec), backColor_(ResolveColor(spec.backColor)) {
+  controls_.reserve(controls.size());
+  for (const ControlSpec& control : controls) {
+    ControlState state;
+    state.spec = control;
+    controls_.push_back(state);
+  }
+}
+
+Form::~Form() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void Form::Load() {
+  if (hwnd_) return;
+  RegisterWindowClass();
+  DWORD style = StyleFor(spec_.border);
+  DWORD exStyle = spec_.taskbarButton ? WS_EX_APPWINDOW : 0;
+  RECT frame{0, 0, TwipsToPixels(spec_.clientWidth), TwipsToPixels(spec_.clientHeight)};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  int width = frame.right - frame.left;
+  int height = frame.bottom - frame.top;
+  int x = CW_USEDEFAULT;
+  int y = CW_USEDEFAULT;
+  if (spec_.centred) {
+    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  } else if (spec_.border == BorderStyle::None) {
+    x = y = 0;  // pop-up windows have no default position
+  }
+  backColor_ = ResolveColor(spec_.backColor);
+  CreateWindowExW(exStyle, WindowClass, spec_.caption, style, x, y, width, height, nullptr,
+                  nullptr, Instance(), this);
+  if (!hwnd_) return;
+  detail::NoteFormLoaded();
+
+  backBrush_ = CreateSolidBrush(backColor_);
+  if (spec_.pictureId) {
+    picture_ = static_cast<HBITMAP>(LoadImageW(Instance(), MAKEINTRESOURCEW(spec_.pictureId),
+                                               IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  }
+  if (spec_.iconId) {
+    bigIcon_ = static_cast<HICON>(LoadImageW(Instance(), MAKEINTRESOURCEW(spec_.iconId),
+                                             IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                             GetSystemMetrics(SM_CYICON), 0));
+    smallIcon_ = static_cast<HICON>(LoadImageW(Instance(), MAKEINTRESOURCEW(spec_.iconId),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+  }
+  CreateControls();
+  Form_Load();
+}
+
+void Form::Show() {
+  Load();
+  if (!hwnd_) return;
+  ShowWindow(hwnd_, SW_SHOW);
+  UpdateWindow(hwnd_);
+}
+
+void Form::Unload() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+HFONT Form::FontFor(const FontSpec* font) {
+  if (!font) font = spec_.font ? spec_.font : &DefaultFormFont;
+  for (const auto& [spec, handle] : fonts_)
+    if (spec == font) return handle;
+  HDC screen = GetDC(nullptr);
+  int height = -MulDiv(font->points, GetDeviceCaps(screen, LOGPIXELSY), PointsPerInch);
+  ReleaseDC(nullptr, screen);
+  LOGFONTW logFont{};
+  logFont.lfHeight = height;
+  logFont.lfWeight = font->weight;
+  logFont.lfCharSet = font->charset;
+  lstrcpynW(logFont.lfFaceName, font->face, LF_FACESIZE);
+  HFONT handle = CreateFontIndirectW(&logFont);
+  fonts_.emplace_back(font, handle);
+  return handle;
+}
+
+void Form::CreateControls() {
+  // Windows are created in tab order, so that their z-order follows it too.
+  std::vector<size_t> order(controls_.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) {
+    return controls_[a].spec.tabIndex < controls_[b].spec.tabIndex;
+  });
+  for (size_t i : order) {
+    ControlState& control = controls_[i];
+    const ControlSpec& spec = control.spec;
+    control.rect = RECT{TwipsToPixels(spec.left), TwipsToPixels(spec.top),
+                        TwipsToPixels(spec.left + spec.width),
+                        TwipsToPixels(spec.top + spec.height)};
+    control.text = spec.text;
+    if (spec.backColor != DefaultColor)
+      control.backBrush = CreateSolidBrush(ResolveColor(spec.backColor));
+    if (spec.pictureId) {
+      control.picture = static_cast<HBITMAP>(
+          LoadImageW(Instance(), MAKEINTRESOURCEW(spec.pictureId), IMAGE_BITMAP, 0, 0,
+                     LR_CREATEDIBSECTION));
+    }
+    if (!IsWindowed(spec.kind)) continue;
+
+    const RECT& r = control.rect;
+    auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdBase + i));
+    if (spec.kind == ControlKind::TextBox) {
+      DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL |
+                    (spec.password ? ES_PASSWORD : 0);
+      control.hwnd = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", spec.text, style, r.left,
+                                     r.top, r.right - r.left, r.bottom - r.top, hwnd_, id,
+                                     Instance(), nullptr);
+      if (spec.password) SendMessageW(control.hwnd, EM_SETPASSWORDCHAR, L'*', 0);
+    } else {
+      DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP |
+                    (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      control.hwnd = CreateWindowExW(0, L"Button", spec.text, style, r.left, r.top,
+                                     r.right - r.left, r.bottom - r.top, hwnd_, id, Instance(),
+                                     nullptr);
+    }
+    // Fonts go in before anything else sees the control: the skin renders button faces
+    // from WM_GETFONT when it attaches.
+    SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+  }
+}
+
+void Form::ReleaseResources() {
+  for (ControlState& control : controls_) {
+    if (control.backBrush) DeleteObject(control.backBrush);
+    if (control.picture) DeleteObject(control.picture);
+    control.backBrush = nullptr;
+    control.picture = nullptr;
+    control.hwnd = nullptr;
+  }
+  for (auto& [spec, handle] : fonts_) DeleteObject(handle);
+  fonts_.clear();
+  if (backBrush_) DeleteObject(backBrush_);
+  if (picture_) DeleteObject(picture_);
+  if (bigIcon_) DestroyIcon(bigIcon_);
+  if (smallIcon_) DestroyIcon(smallIcon_);
+  backBrush_ = nullptr;
+  picture_ = nullptr;
+  bigIcon_ = smallIcon_ = nullptr;
+  lastFocus_ = nullptr;
+  pressedControl_ = -1;
+  surfacePressed_ = false;
+}
+
+int Form::FindIndex(std::wstring_view name, int index) const {
+  for (size_t i = 0; i < controls_.size(); ++i)
+    if (controls_[i].spec.name == name && controls_[i].spec.index == index)
+      return static_cast<int>(i);
+  return -1;
+}
+
+HWND Form::Control(std::wstring_view name, int index) const {
+  int i = FindIndex(name, index);
+  return i < 0 ? nullptr : controls_[static_cast<size_t>(i)].hwnd;
+}
+
+RECT Form::ControlRect(std::wstring_view name, int index) const {
+  int i = FindIndex(name, index);
+  return i < 0 ? RECT{} : controls_[static_cast<size_t>(i)].rect;
+}
+
+std::wstring Form::Text(std::wstring_view name, int index) const {
+  int i = FindIndex(name, index);
+  if (i < 0) return std::wstring();
+  const ControlState& control = controls_[static_cast<size_t>(i)];
+  if (!control.hwnd) return control.text;
+  int length = GetWindowTextLengthW(control.hwnd);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  int copied = GetWindowTextW(control.hwnd, text.data(), length + 1);
+  text.resize(static_cast<size_t>(std::max(copied, 0)));
+  return text;
+}
+
+void Form::SetText(std::wstring_view name, const std::wstring& text, int index) {
+  int i = FindIndex(name, index);
+  if (i < 0) return;
+  ControlState& control = controls_[static_cast<size_t>(i)];
+  control.text = text;
+  if (control.hwnd) {
+    SetWindowTextW(control.hwnd, text.c_str());
+  } else if (hwnd_) {
+    InvalidateRect(hwnd_, &control.rect, FALSE);
+  }
+}
+
+void Form::SetFocusTo(std::wstring_view name, int index) {
+  if (HWND control = Control(name, index)) SetFocus(control);
+}
+
+void Form::SetBackColor(COLORREF colour) {
+  backColor_ = ResolveColor(colour);
+  if (backBrush_) DeleteObject(backBrush_);
+  backBrush_ = hwnd_ ? CreateSolidBrush(backColor_) : nullptr;
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+float Form::Top() const {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  return static_cast<float>(PixelsToTwips(r.top));
+}
+
+float Form::Left() const {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  return static_cast<float>(PixelsToTwips(r.left));
+}
+
+void Form::SetTop(float twips) {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  SetWindowPos(hwnd_, nullptr, r.left, TwipsToPixels(twips), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetLeft(float twips) {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  SetWindowPos(hwnd_, nullptr, TwipsToPixels(twips), r.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::Minimize() {
+  if (hwnd_) ShowWindow(hwnd_, SW_MINIMIZE);
+}
+
+void Form::ClickControl(std::wstring_view name, int index) {
+  int i = FindIndex(name, index);
+  if (i < 0 || !hwnd_) return;
+  const ControlState& control = controls_[static_cast<size_t>(i)];
+  if (control.spec.kind == ControlKind::CommandButton && control.hwnd) {
+    // The same notification a click of the button sends.
+    SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(ControlIdBase + i, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(control.hwnd));
+  } else {
+    Control_Click(control.spec);
+  }
+}
+
+Form* Form::FromWindow(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  wchar_t name[16] = {};
+  if (GetClassNameW(hwnd, name, static_cast<int>(std::size(name))) <= 0) return nullptr;
+  if (lstrcmpW(name, WindowClass) != 0) return nullptr;
+  if (GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId()) return nullptr;
+  return reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    auto* form = static_cast<Form*>(create->lpCreateParams);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    form->hwnd_ = hwnd;
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
+  LRESULT result = form->HandleMessage(message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    bool wasLoaded = form->hwnd_ != nullptr;
+    form->ReleaseResources();
+    form->hwnd_ = nullptr;
+    if (wasLoaded) detail::NoteFormUnloaded();
+  }
+  return result;
+}
+
+void Form::RegisterWindowClass() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = &Form::WindowProc;
+  wc.hInstance = Instance();
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = WindowClass;
+  registered = RegisterClassExW(&wc) != 0;
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT draws the whole client area
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_LBUTTONDOWN:
+      OnButtonDown(LeftButton, wParam, lParam);
+      return 0;
+    case WM_RBUTTONDOWN:
+      OnButtonDown(RightButton, wParam, lParam);
+      return 0;
+    case WM_MBUTTONDOWN:
+      OnButtonDown(MiddleButton, wParam, lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      OnButtonUp(LeftButton, wParam, lParam);
+      return 0;
+    case WM_RBUTTONUP:
+      OnButtonUp(RightButton, wParam, lParam);
+      return 0;
+    case WM_MBUTTONUP:
+      OnButtonUp(MiddleButton, wParam, lParam);
+      return 0;
+    case WM_COMMAND:
+      OnCommand(wParam, lParam);
+      return 0;
+    case WM_ACTIVATE:
+      OnActivate(wParam);
+      return 0;
+    case WM_SETFOCUS:
+      if (HWND target = FocusTarget()) SetFocus(target);
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC: {
+      int i = ControlFromWindow(reinterpret_cast<HWND>(lParam));
+      if (i >= 0 && controls_[static_cast<size_t>(i)].backBrush) {
+        const ControlSpec& spec = controls_[static_cast<size_t>(i)].spec;
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetBkColor(dc, ResolveColor(spec.backColor));
+        if (spec.foreColor != DefaultColor) SetTextColor(dc, ResolveColor(spec.foreColor));
+        return reinterpret_cast<LRESULT>(controls_[static_cast<size_t>(i)].backBrush);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Form::Paint() {
+  PAINTSTRUCT ps{};
+  HDC dc = BeginPaint(hwnd_, &ps);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  // Composed off screen and copied once, so labels never flicker over the backdrop.
+  HDC buffer = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ oldBitmap = SelectObject(buffer, bitmap);
+  FillRect(buffer, &client, backBrush_);
+  if (picture_) {
+    BITMAP info{};
+    GetObjectW(picture_, sizeof(info), &info);
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, picture_);
+    BitBlt(buffer, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+  }
+  SetBkMode(buffer, TRANSPARENT);
+  for (ControlState& control : controls_) {
+    const ControlSpec& spec = control.spec;
+    RECT r = control.rect;
+    if (spec.kind == ControlKind::Label && !control.text.empty()) {
+      HGDIOBJ oldFont = SelectObject(buffer, FontFor(spec.font));
+      SetTextColor(buffer, spec.foreColor != DefaultColor ? ResolveColor(spec.foreColor)
+                                                          : GetSysColor(COLOR_BTNTEXT));
+      // Labels wrap at their width and are cut off at their rectangle.
+      DrawTextW(buffer, control.text.c_str(), -1, &r, DT_LEFT | DT_WORDBREAK);
+      SelectObject(buffer, oldFont);
+    } else if (spec.kind == ControlKind::Image && control.picture) {
+      BITMAP info{};
+      GetObjectW(control.picture, sizeof(info), &info);
+      HDC source = CreateCompatibleDC(dc);
+      HGDIOBJ old = SelectObject(source, control.picture);
+      TransparentBlt(buffer, r.left, r.top, r.right - r.left, r.bottom - r.top, source, 0, 0,
+                     info.bmWidth, info.bmHeight, PictureKeyColor);
+      SelectObject(source, old);
+      DeleteDC(source);
+    }
+  }
+  BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+  SelectObject(buffer, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(buffer);
+  EndPaint(hwnd_, &ps);
+}
+
+int Form::ControlAt(POINT point) const {
+  // Later controls lie on top of earlier ones.
+  for (size_t i = controls_.size(); i-- > 0;) {
+    const ControlState& control = controls_[i];
+    if (IsWindowed(control.spec.kind)) continue;
+    if (PtInRect(&control.rect, point)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int Form::ControlFromWindow(HWND hwnd) const {
+  if (!hwnd) return -1;
+  for (size_t i = 0; i < controls_.size(); ++i)
+    if (controls_[i].hwnd == hwnd) return static_cast<int>(i);
+  return -1;
+}
+
+void Form::OnButtonDown(int button, WPARAM wParam, LPARAM lParam) {
+  POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  SetCapture(hwnd_);
+  int hit = ControlAt(point);
+  if (hit >= 0) {
+    // Presses on a label or picture are that control's, not the form's.
+    pressedControl_ = hit;
+    return;
+  }
+  surfacePressed_ = true;
+  Form_MouseDown(button, ShiftState(wParam), static_cast<float>(PixelsToTwips(point.x)),
+                 static_cast<float>(PixelsToTwips(point.y)));
+}
+
+void Form::OnButtonUp(int button, WPARAM wParam, LPARAM lParam) {
+  POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (GetCapture() == hwnd_) ReleaseCapture();
+  if (pressedControl_ >= 0) {
+    auto pressed = static_cast<size_t>(pressedControl_);
+    pressedControl_ = -1;
+    if (PtInRect(&controls_[pressed].rect, point)) Control_Click(controls_[pressed].spec);
+    return;
+  }
+  surfacePressed_ = false;
+  Form_MouseUp(button, ShiftState(wParam), static_cast<float>(PixelsToTwips(point.x)),
+               static_cast<float>(PixelsToTwips(point.y)));
+}
+
+void Form::OnCommand(WPARAM wParam, LPARAM) {
+  int i = LOWORD(wParam) - ControlIdBase;
+  if (i < 0 || i >= static_cast<int>(controls_.size())) return;
+  const ControlState& control = controls_[static_cast<size_t>(i)];
+  if (control.spec.kind != ControlKind::CommandButton) return;
+  // An owner-drawn button reports a quick second click as a double click: a click too.
+  WORD code = HIWORD(wParam);
+  if (code == BN_CLICKED || code == BN_DOUBLECLICKED) Control_Click(control.spec);
+}
+
+void Form::OnActivate(WPARAM wParam) {
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+    return;
+  }
+  if (HIWORD(wParam)) return;  // minimised
+  if (HWND target = FocusTarget()) SetFocus(target);
+}
+
+std::vector<int> Form::TabOrder() const {
+  std::vector<int> order;
+  for (size_t i = 0; i < controls_.size(); ++i)
+    if (controls_[i].hwnd) order.push_back(static_cast<int>(i));
+  std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+    return controls_[static_cast<size_t>(a)].spec.tabIndex <
+           controls_[static_cast<size_t>(b)].spec.tabIndex;
+  });
+  return order;
+}
+
+HWND Form::FocusTarget() const {
+  if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_) &&
+      IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_))
+    return lastFocus_;
+  for (int i : TabOrder()) {
+    HWND candidate = controls_[static_cast<size_t>(i)].hwnd;
+    if (IsWindowEnabled(candidate) && IsWindowVisible(candidate)) return candidate;
+  }
+  return nullptr;
+}
+
+void Form::MoveFocus(bool forward) {
+  std::vector<int> order = TabOrder();
+  if (order.empty()) return;
+  int current = ControlFromWindow(GetFocus());
+  auto at = std::find(order.begin(), order.end(), current);
+  int n = static_cast<int>(order.size());
+  int start = at == order.end() ? (forward ? -1 : 0) : static_cast<int>(at - order.begin());
+  for (int step = 1; step <= n; ++step) {
+    int position = ((start + (forward ? step : -step)) % n + n) % n;
+    HWND candidate = controls_[static_cast<size_t>(order[static_cast<size_t>(position)])].hwnd;
+    if (IsWindowEnabled(candidate) && IsWindowVisible(candidate)) {
+      SetFocus(candidate);
+      if (controls_[static_cast<size_t>(order[static_cast<size_t>(position)])].spec.kind ==
+          ControlKind::TextBox)
+        SendMessageW(candidate, EM_SETSEL, 0, -1);  // tabbing into a text box selects it
+      return;
+    }
+  }
+}
+
+bool Form::HandleKey(const MSG& msg) {
+  bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  bool alt = GetKeyState(VK_MENU) < 0;
+  if (msg.message == WM_KEYDOWN) {
+    switch (msg.wParam) {
+      case VK_TAB:
+        if (ctrl || alt) return false;
+        MoveFocus(GetKeyState(VK_SHIFT) >= 0);
+        return true;
+      case VK_RETURN: {
+        // Enter clicks the focused command button, otherwise the default button.
+        int focused = ControlFromWindow(GetFocus());
+        if (focused >= 0 &&
+            controls_[static_cast<size_t>(focused)].spec.kind == ControlKind::CommandButton) {
+          ClickControl(controls_[static_cast<size_t>(focused)].spec.name,
+                       controls_[static_cast<size_t>(focused)].spec.index);
+          return true;
+        }
+        for (const ControlState& control : controls_) {
+          if (control.spec.isDefault && control.hwnd && IsWindowEnabled(control.hwnd)) {
+            ClickControl(control.spec.name, control.spec.index);
+            return true;
+          }
+        }
+        return false;
+      }
+      case VK_ESCAPE:
+        for (const ControlState& control : controls_) {
+          if (control.spec.isCancel && control.hwnd && IsWindowEnabled(control.hwnd)) {
+            ClickControl(control.spec.name, control.spec.index);
+            return true;
+          }
+        }
+        return false;
+      default:
+        return false;
+    }
+  }
+  // Alt + a label's access key focuses the control the label names.
+  if (msg.message == WM_SYSKEYDOWN && msg.wParam >= 'A' && msg.wParam <= 'Z') {
+    for (const ControlState& control : controls_) {
+      if (!control.spec.mnemonicTarget) continue;
+      if (AccessKey(control.text) != static_cast<wchar_t>(msg.wParam)) continue;
+      SetFocusTo(control.spec.mnemonicTarget);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace platform
