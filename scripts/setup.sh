@@ -7,7 +7,7 @@ source "$(dirname "$0")/env.sh"
 packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   cmake ninja-build
-  wine wine64
+  wine wine64 fonts-wine
   xvfb xauth xdotool imagemagick
   googletest
   fonts-arphic-uming
@@ -25,7 +25,7 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 # The Wine prefix, created once. The marker records that our registry settings are in it.
-marker="$WINEPREFIX/.tintora-prefix-v2"
+marker="$WINEPREFIX/.tintora-prefix-v3"
 if [ ! -f "$marker" ]; then
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "setup: creating the Wine prefix in $WINEPREFIX"
@@ -47,6 +47,8 @@ if [ ! -f "$marker" ]; then
   # There is no window manager under Xvfb: Wine draws the frames itself, and does not wait
   # (two seconds a window) for a window manager to withdraw a window it destroys.
   reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+  # Wine draws the caption buttons' glyphs with Marlett, which it looks for in the prefix.
+  cp -f /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   "$WINESERVER" -w || true
   touch "$marker"
 fi

@@ -1,0 +1,15 @@
+#include "app/forms.h"
+
+namespace app {
+
+LoginForm& Form1() {
+  static LoginForm form;
+  return form;
+}
+
+ChartForm& soft() {
+  static ChartForm form;
+  return form;
+}
+
+}  // namespace app
