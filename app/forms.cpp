@@ -12,4 +12,9 @@ ChartForm& soft() {
   return form;
 }
 
+SecondForm& Form2() {
+  static SecondForm form;
+  return form;
+}
+
 }  // namespace app

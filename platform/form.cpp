@@ -111,6 +111,7 @@ void Form::Load() {
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
   }
   CreateControls();
+  CreateOtherControls();
   Form_Load();
 }
 

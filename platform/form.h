@@ -65,6 +65,9 @@ class Form {
   static constexpr const wchar_t* WindowClass = L"Form";
 
  protected:
+  // Controls the table cannot describe (an embedded browser, say), made after the table's
+  // and before Form_Load, as part of loading the form.
+  virtual void CreateOtherControls() {}
   virtual void Form_Load() {}
   virtual void Form_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   virtual void Form_MouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
