@@ -3,6 +3,10 @@
 namespace skin {
 
 HDC CreateMemoryDC(int width, int height) {
+  // No bitmap has an empty or negative extent. CreateCompatibleBitmap would not say so:
+  // it hands out a 1 x 1 monochrome stock bitmap for a zero extent, and Wine makes one of
+  // the absolute size for a negative extent.
+  if (width <= 0 || height <= 0) return nullptr;
   HDC display = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
   if (!display) return nullptr;
   HDC surface = CreateCompatibleDC(display);

@@ -23,7 +23,14 @@ std::wstring WindowText(HWND hwnd) {
 
 int DrawCaption(HDC dc, const std::wstring& text, int x, int y, int w, int h, UINT format) {
   RECT rect = MakeRect(x, y, w, h);
-  return DrawTextW(dc, text.c_str(), -1, &rect, format);
+  if (!(format & DT_SINGLELINE)) return DrawTextW(dc, text.c_str(), -1, &rect, format);
+  // On one line, carriage returns and line feeds are not shown (a caption such as
+  // "Login" CR LF reads "Login"); some platforms would draw them as boxes.
+  std::wstring line;
+  line.reserve(text.size());
+  for (wchar_t c : text)
+    if (c != L'\r' && c != L'\n') line.push_back(c);
+  return DrawTextW(dc, line.c_str(), -1, &rect, format);
 }
 
 BOOL FillSolid(HDC dc, int x, int y, int w, int h, COLORREF colour) {
