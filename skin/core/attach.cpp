@@ -5,6 +5,7 @@
 #include "skin/core/skin_state.h"
 #include "skin/core/skin_wndproc.h"
 #include "skin/core/window_props.h"
+#include "skin/render/button_region.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/painters.h"
 #include "skin/render/primitives.h"
@@ -15,8 +16,6 @@ namespace skin {
 
 namespace {
 
-// Corner ellipse of a command button's rounded region.
-constexpr int ButtonCornerEllipse = 3;
 constexpr int NoHeaderItem = -1;
 
 // Four face buffers as large as the window, the saved style, owner-draw where the style
@@ -45,11 +44,7 @@ void AttachCommandButton(HWND hwnd) {
   WriteProp(hwnd, PropOldState, IsWindowEnabled(hwnd) ? StateNormal : StateDisabled);
   WriteProp(hwnd, PropAlphaLevel, 0);
 
-  // The window owns the region from here on.
-  SetWindowRgn(hwnd,
-               CreateRoundRectRgn(0, 0, box.Width + 1, box.Height + 1, ButtonCornerEllipse,
-                                  ButtonCornerEllipse),
-               TRUE);
+  SetButtonRegion(hwnd, box.Width, box.Height);
 }
 
 // Combo boxes, drive lists, check boxes and option buttons track hover and their last state.

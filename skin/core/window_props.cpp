@@ -7,10 +7,13 @@ constexpr const wchar_t* FaceDcNames[FaceCount] = {L"0HDC", L"1HDC", L"2HDC", L"
 constexpr const wchar_t* FaceBitmapNames[FaceCount] = {L"0BMP", L"1BMP", L"2BMP", L"3BMP"};
 }  // namespace
 
-const wchar_t* FaceDcPropName(int n) { return FaceDcNames[n]; }
-const wchar_t* FaceBitmapPropName(int n) { return FaceBitmapNames[n]; }
+const wchar_t* FaceDcPropName(int n) { return n >= 0 && n < FaceCount ? FaceDcNames[n] : nullptr; }
+const wchar_t* FaceBitmapPropName(int n) {
+  return n >= 0 && n < FaceCount ? FaceBitmapNames[n] : nullptr;
+}
 
 LONG_PTR ReadProp(HWND hwnd, const wchar_t* name) {
+  if (!name) return 0;
   return reinterpret_cast<LONG_PTR>(GetPropW(hwnd, name));
 }
 

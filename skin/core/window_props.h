@@ -17,6 +17,7 @@ inline constexpr wchar_t PropHmIndex[] = L"HMINDEX";        // hovered header it
 // A command button has one face buffer per visual state: "0HDC".."3HDC" hold the memory
 // device contexts and "0BMP".."3BMP" the bitmaps selected into them.
 inline constexpr int FaceCount = 4;
+// The names for face n; null for a number that has no face (reads as absent).
 const wchar_t* FaceDcPropName(int n);
 const wchar_t* FaceBitmapPropName(int n);
 

@@ -1,15 +1,48 @@
+// The fade: a command button's face blended onto the window again and again, a little
+// more opaque every 15 ms, until it covers the button.
 #include "skin/interaction/fade.h"
 
+#include "platform/window_services.h"
+#include "skin/core/button_style.h"
 #include "skin/core/skin_handler.h"
+#include "skin/core/skin_kind.h"
 #include "skin/core/window_props.h"
+#include "skin/render/gdi_guard.h"
+#include "skin/render/primitives.h"
+#include "skin/render/visual_state.h"
 
 namespace skin {
 
-int PaintButtonBlend(HWND, HDC) { return 0; }
+namespace {
+constexpr int FadeStep = 3;
+constexpr int FullyOpaque = 255;
+}  // namespace
+
+int PaintButtonBlend(HWND hwnd, HDC dc) {
+  // A disabled button shows its disabled face, whatever state it was in.
+  if (!IsWindowEnabled(hwnd)) WriteProp(hwnd, PropOldState, StateDisabled);
+  if (!IsFaceDrawnButtonStyle(ReadProp(hwnd, PropOldStyle))) return 0;
+
+  WindowBox box;
+  GetWindowBox(hwnd, box);
+  HDC face = FaceDc(hwnd, ReadIntProp(hwnd, PropOldState));
+  BLENDFUNCTION blend{};
+  blend.BlendOp = AC_SRC_OVER;
+  blend.SourceConstantAlpha = static_cast<BYTE>(ReadIntProp(hwnd, PropAlphaLevel));
+  // The face is blended over whatever the window shows now, not over the previous face.
+  if (dc) {
+    AlphaBlend(dc, 0, 0, box.Width, box.Height, face, 0, 0, box.Width, box.Height, blend);
+  } else {
+    WindowDc windowDc(hwnd);
+    AlphaBlend(windowDc, 0, 0, box.Width, box.Height, face, 0, 0, box.Width, box.Height, blend);
+  }
+  return 0;
+}
 
 UINT_PTR StartTimer(HWND hwnd) {
+  // One timer per window: a running fade goes on with whatever state and level it finds.
   if (ReadProp(hwnd, PropTimerId) != 0) return 0;
-  UINT_PTR id = SetTimer(hwnd, FadeTimerId, FadeIntervalMs, nullptr);
+  UINT_PTR id = platform::Services().setTimer(hwnd, FadeTimerId, FadeIntervalMs, nullptr);
   WriteProp(hwnd, PropTimerId, static_cast<LONG_PTR>(id));
   return id;
 }
@@ -17,13 +50,26 @@ UINT_PTR StartTimer(HWND hwnd) {
 BOOL StopTimer(HWND hwnd) {
   auto id = static_cast<UINT_PTR>(ReadProp(hwnd, PropTimerId));
   if (id == 0) return FALSE;
-  BOOL result = KillTimer(hwnd, id);
+  BOOL result = platform::Services().killTimer(hwnd, id);
   // The property stays, holding 0.
   WriteProp(hwnd, PropTimerId, 0);
   return result;
 }
 
+// Every WM_TIMER that reaches a command button is one step, whatever its id: a blend at
+// the current level, then 3 more; after the blend at 255 the fade ends at rest, level 0.
 LRESULT OnTimer(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (KindOf(hwnd) == SkinKind::CommandButton) {
+    int level = ReadIntProp(hwnd, PropAlphaLevel);
+    PaintButtonBlend(hwnd, nullptr);
+    level += FadeStep;
+    if (level > FullyOpaque) {
+      StopTimer(hwnd);
+      WriteProp(hwnd, PropAlphaLevel, 0);
+    } else {
+      WriteProp(hwnd, PropAlphaLevel, level);
+    }
+  }
   return CallPrevious(previous, hwnd, message, wParam, lParam);
 }
 
