@@ -252,7 +252,11 @@ void Form::SetText(std::wstring_view name, const std::wstring& text, int index) 
 }
 
 void Form::SetFocusTo(std::wstring_view name, int index) {
-  if (HWND control = Control(name, index)) SetFocus(control);
+  HWND control = Control(name, index);
+  if (!control) return;
+  // Remembered too, so that a form not yet active focuses it when it is activated.
+  lastFocus_ = control;
+  SetFocus(control);
 }
 
 void Form::SetBackColor(COLORREF colour) {

@@ -186,6 +186,22 @@ TEST_F(ChartWindow, ThePictureOpensForm2) {
   EXPECT_EQ(requests.size(), 1u);  // only the start page
 }
 
+TEST_F(ChartWindow, Form2IsSkinnedWhenItTakesTheActivationFromTheMainWindow) {
+  SetForegroundWindow(soft().hwnd());
+  platform::ProcessPendingMessages();
+  const LONG before = skin::SkinnedWindowCount;
+  RECT image = soft().ControlRect(L"Image1");
+  SendMessageW(soft().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(image.left + 5, image.top + 5));
+  SendMessageW(soft().hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(image.left + 5, image.top + 5));
+  platform::ProcessPendingMessages();
+  ASSERT_TRUE(Form2().IsLoaded());
+  EXPECT_EQ(GetActiveWindow(), Form2().hwnd());
+  EXPECT_TRUE(skin::IsSkinned(Form2().hwnd()));
+  EXPECT_EQ(skin::SkinnedWindowCount, before + 1);
+  Form2().Unload();
+  EXPECT_EQ(skin::SkinnedWindowCount, before);
+}
+
 TEST_F(ChartWindow, ClosingTheMainWindowWithForm2OpenKeepsTheProgramAlive) {
   Form2().Show();
   SendMessageW(soft().hwnd(), WM_CLOSE, 0, 0);

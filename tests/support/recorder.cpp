@@ -32,6 +32,25 @@ LRESULT CALLBACK RecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+namespace {
+constexpr wchar_t OriginalProcProp[] = L"TestOriginalProc";
+
+LRESULT CALLBACK RecordingSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto original = reinterpret_cast<WNDPROC>(GetPropW(hwnd, OriginalProcProp));
+  Recorder::Log().push_back(Recorded{hwnd, message, wParam, lParam});
+  LRESULT result = 0;
+  if (CurrentHook() && CurrentHook()(hwnd, message, wParam, lParam, result)) return result;
+  if (message == WM_NCDESTROY) RemovePropW(hwnd, OriginalProcProp);
+  return CallWindowProcW(original, hwnd, message, wParam, lParam);
+}
+}  // namespace
+
+void InstallRecordingSubclass(HWND hwnd) {
+  LONG_PTR original =
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingSubclassProc));
+  SetPropW(hwnd, OriginalProcProp, reinterpret_cast<HANDLE>(original));
+}
+
 void RegisterRecordingClass(const wchar_t* name) {
   static std::set<std::wstring> registered;
   if (registered.count(name)) return;

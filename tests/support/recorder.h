@@ -40,4 +40,9 @@ void RegisterRecordingClass(const wchar_t* name);
 HWND CreateRecordingWindow(const wchar_t* className, HWND parent = nullptr,
                            DWORD style = 0, int x = 0, int y = 0, int w = 100, int h = 100);
 
+// Puts a recording procedure in front of a window's own: every message is logged (and
+// offered to the hook) before it reaches the original procedure. Installed before the
+// skin, it shows exactly what the skin passes on as the "previous procedure".
+void InstallRecordingSubclass(HWND hwnd);
+
 }  // namespace test
