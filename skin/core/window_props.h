@@ -22,6 +22,8 @@ const wchar_t* FaceDcPropName(int n);
 const wchar_t* FaceBitmapPropName(int n);
 
 LONG_PTR ReadProp(HWND hwnd, const wchar_t* name);
+// How many property reads the engine has made in this process (for the benchmarks).
+unsigned long long PropertyReadCount();
 void WriteProp(HWND hwnd, const wchar_t* name, LONG_PTR value);
 void DeleteProp(HWND hwnd, const wchar_t* name);
 
