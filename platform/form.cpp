@@ -137,6 +137,9 @@ HFONT Form::FontFor(const FontSpec* font) {
   logFont.lfHeight = height;
   logFont.lfWeight = font->weight;
   logFont.lfCharSet = font->charset;
+  // The Song face is drawn crisp at these sizes, as its embedded bitmaps draw it on
+  // Windows; smoothed, its one-pixel Latin strokes come out a pale grey.
+  logFont.lfQuality = NONANTIALIASED_QUALITY;
   lstrcpynW(logFont.lfFaceName, font->face, LF_FACESIZE);
   HFONT handle = CreateFontIndirectW(&logFont);
   fonts_.emplace_back(font, handle);

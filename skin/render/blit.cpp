@@ -163,7 +163,7 @@ void DrawTransparent(HDC hdcDest, int xDest, int yDest, int cx, int cy,
   // No bitmap can be made for an empty or negative piece.
   if (cx <= 0 || cy <= 0) return;
 
-  OwnedDc display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+  ScreenDc display;
   if (!display) return;
   GdiObject<HPALETTE> halftone(hPalette ? nullptr : CreateHalftonePalette(display));
   const HPALETTE palette = hPalette ? hPalette : halftone.get();

@@ -35,6 +35,21 @@ class ClientDc {
   HDC dc_;
 };
 
+// The display's common device context (the whole screen), released on exit. Surfaces
+// made compatible with it have the display's colour format. Opening a new "DISPLAY"
+// device context would give the same format at several times the cost.
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(GetDC(nullptr)) {}
+  ~ScreenDc() { if (dc_) ReleaseDC(nullptr, dc_); }
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  operator HDC() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // BeginPaint / EndPaint.
 class PaintDc {
  public:

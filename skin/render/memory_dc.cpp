@@ -1,5 +1,7 @@
 #include "skin/render/memory_dc.h"
 
+#include "skin/render/gdi_guard.h"
+
 namespace skin {
 
 HDC CreateMemoryDC(int width, int height) {
@@ -7,25 +9,20 @@ HDC CreateMemoryDC(int width, int height) {
   // it hands out a 1 x 1 monochrome stock bitmap for a zero extent, and Wine makes one of
   // the absolute size for a negative extent.
   if (width <= 0 || height <= 0) return nullptr;
-  HDC display = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+  ScreenDc display;
   if (!display) return nullptr;
   HDC surface = CreateCompatibleDC(display);
-  if (!surface) {
-    DeleteDC(display);
-    return nullptr;
-  }
+  if (!surface) return nullptr;
   // Compatible with the display, not with the new memory context, whose initial bitmap
   // is a 1 x 1 monochrome placeholder.
   HBITMAP bitmap = CreateCompatibleBitmap(display, width, height);
   if (!bitmap) {
     DeleteDC(surface);
-    DeleteDC(display);
     return nullptr;
   }
   // The placeholder is a stock object: deleting it is a harmless no-op, done for symmetry
   // with the face buffers, which release whatever their selection replaced.
   DeleteObject(SelectObject(surface, bitmap));
-  DeleteDC(display);
   // From here on the surface owns the bitmap: DeleteMemoryDC finds it as the current bitmap.
   return surface;
 }
