@@ -8,6 +8,7 @@
 #include "skin/core/skin_wndproc.h"
 #include "skin/core/window_props.h"
 #include "tests/support/pump.h"
+#include "tests/support/props.h"
 #include "tests/support/recorder.h"
 
 namespace {
@@ -34,22 +35,6 @@ class Attach : public ::testing::Test {
   HWND form_ = nullptr;
 };
 
-// A property holding 0 reads like an absent one; presence is seen by enumeration.
-bool HasProp(HWND hwnd, const wchar_t* name) {
-  struct Search {
-    const wchar_t* name;
-    bool found;
-  } search{name, false};
-  EnumPropsExW(
-      hwnd,
-      [](HWND, LPWSTR property, HANDLE, ULONG_PTR data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (!IS_INTRESOURCE(property) && lstrcmpW(property, s->name) == 0) s->found = true;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 bool HasFaceBuffers(HWND hwnd) {
   for (int n = 0; n < FaceCount; ++n)
@@ -73,8 +58,8 @@ TEST_F(Attach, FormWithButtonTextBoxAndPictureCountsFourAndOnlyTheButtonHasFaces
   EXPECT_TRUE(HasFaceBuffers(button));
   for (HWND hwnd : {form_, edit, picture}) {
     EXPECT_FALSE(HasFaceBuffers(hwnd));
-    EXPECT_FALSE(HasProp(hwnd, PropOldState));
-    EXPECT_FALSE(HasProp(hwnd, PropMouseFlag));
+    EXPECT_FALSE(test::HasProp(hwnd, PropOldState));
+    EXPECT_FALSE(test::HasProp(hwnd, PropMouseFlag));
   }
   // The previous procedures are remembered: the form's own is the recording one.
   EXPECT_EQ(ReadProp(form_, PropProcAddr), reinterpret_cast<LONG_PTR>(&test::RecordingProc));
@@ -101,7 +86,7 @@ TEST_F(Attach, CommandButtonStartsWithItsStateAndRestProperties) {
   EXPECT_EQ(ReadIntProp(disabled, PropOldState), 3);
   for (HWND b : {enabled, disabled}) {
     for (const wchar_t* name : {PropMouseFlag, PropTimerId, PropAlphaLevel, PropOldStyle}) {
-      EXPECT_TRUE(HasProp(b, name)) << "missing property";
+      EXPECT_TRUE(test::HasProp(b, name)) << "missing property";
     }
     EXPECT_EQ(ReadIntProp(b, PropMouseFlag), 0);
     EXPECT_EQ(ReadIntProp(b, PropTimerId), 0);
@@ -166,14 +151,14 @@ TEST_F(Attach, HoverKindsAndHeadersGetTheirProperties) {
   HWND header = AddChild(L"SysHeader32", 0, 5, 120, 200, 20);
   ASSERT_EQ(SkinWindow(form_), 1);
   for (HWND hwnd : {check, combo}) {
-    EXPECT_TRUE(HasProp(hwnd, PropMouseFlag));
-    EXPECT_TRUE(HasProp(hwnd, PropOldState));
+    EXPECT_TRUE(test::HasProp(hwnd, PropMouseFlag));
+    EXPECT_TRUE(test::HasProp(hwnd, PropOldState));
     EXPECT_EQ(ReadIntProp(hwnd, PropOldState), 0);
   }
   EXPECT_EQ(ReadIntProp(header, PropHdIndex), -1);
   EXPECT_EQ(ReadIntProp(header, PropHmIndex), -1);
-  EXPECT_TRUE(HasProp(header, PropMouseFlag));
-  EXPECT_FALSE(HasProp(header, PropOldState));
+  EXPECT_TRUE(test::HasProp(header, PropMouseFlag));
+  EXPECT_FALSE(test::HasProp(header, PropOldState));
 }
 
 TEST_F(Attach, NestedFormsAreAttachedOnce) {

@@ -80,6 +80,11 @@ int SkinWindow(HWND hwnd) {
 int AttachSkin(HWND hwnd) {
   if (!hwnd || IsSkinned(hwnd)) return 0;
   if (!BelongsToThisThread(hwnd)) return 0;
+  // Attached once only, also when the window's own procedure asks for it again in the
+  // middle of its attachment: a second attachment would chain the window to the skin's
+  // own procedure, and every message would go round in circles.
+  if (ReadProp(hwnd, PropAttaching)) return 0;
+  WriteProp(hwnd, PropAttaching, 1);
 
   switch (KindOf(hwnd)) {
     case SkinKind::Form:
@@ -110,6 +115,7 @@ int AttachSkin(HWND hwnd) {
   LONG_PTR previous =
       SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWndProc));
   WriteProp(hwnd, PropProcAddr, previous);
+  DeleteProp(hwnd, PropAttaching);
   // Paint the frame at once through the skin (wParam 1: the whole window).
   SendMessageW(hwnd, WM_NCPAINT, 1, 0);
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);

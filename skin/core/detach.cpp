@@ -83,6 +83,9 @@ int DetachSkin(HWND hwnd) {
       break;
   }
 
+  // The window's own procedure may have removed the skin itself meanwhile, from a message
+  // the removal sent it: then that removal restored it and counted it.
+  if (ReadProp(hwnd, PropProcAddr) != previous) return 0;
   DeleteProp(hwnd, PropProcAddr);
   SetWindowLongPtrW(hwnd, GWLP_WNDPROC, previous);
   // The control's own procedure now repaints its own frame.

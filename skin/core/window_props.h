@@ -13,6 +13,9 @@ inline constexpr wchar_t PropOldState[] = L"OLDSTATE";      // last visual state
 inline constexpr wchar_t PropAlphaLevel[] = L"ALPHALEVEL";  // opacity of the next face blend
 inline constexpr wchar_t PropHdIndex[] = L"HDINDEX";        // pressed header item, -1 for none
 inline constexpr wchar_t PropHmIndex[] = L"HMINDEX";        // hovered header item, -1 for none
+// Present only while the window is being attached: its own procedure may attach it again
+// from a message the attachment sends, before PROCADDR exists.
+inline constexpr wchar_t PropAttaching[] = L"ATTACHING";
 
 // A command button has one face buffer per visual state: "0HDC".."3HDC" hold the memory
 // device contexts and "0BMP".."3BMP" the bitmaps selected into them.

@@ -7,7 +7,6 @@ namespace {
 // The message box's text control.
 constexpr int MessageBoxTextId = 0xFFFF;
 constexpr int MessageBoxIconId = 0x0440;
-constexpr UINT WatchIntervalMs = 30;
 
 MessageBoxWatcher* active = nullptr;
 
@@ -19,9 +18,9 @@ std::wstring TextOf(HWND hwnd) {
 
 }  // namespace
 
-MessageBoxWatcher::MessageBoxWatcher() {
+MessageBoxWatcher::MessageBoxWatcher(UINT intervalMs) {
   active = this;
-  timer_ = SetTimer(nullptr, 0, WatchIntervalMs, &MessageBoxWatcher::OnTimer);
+  timer_ = SetTimer(nullptr, 0, intervalMs, &MessageBoxWatcher::OnTimer);
 }
 
 MessageBoxWatcher::~MessageBoxWatcher() {

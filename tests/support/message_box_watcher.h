@@ -20,7 +20,8 @@ struct SeenMessageBox {
 
 class MessageBoxWatcher {
  public:
-  MessageBoxWatcher();
+  // Looks for a box every intervalMs (the platform's timers go no faster than about 10).
+  explicit MessageBoxWatcher(UINT intervalMs = 30);
   ~MessageBoxWatcher();
   MessageBoxWatcher(const MessageBoxWatcher&) = delete;
   MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
