@@ -37,18 +37,6 @@ constexpr COLORREF Grey = 0x808080;
 constexpr int DumpBitsPerPixel = 24;
 constexpr WORD BmpSignature = 0x4D42;  // "BM"
 
-// A memory context of the bench's own, deleted on exit.
-class CanvasDc {
- public:
-  CanvasDc() : dc_(CreateCompatibleDC(nullptr)) {}
-  ~CanvasDc() { if (dc_) DeleteDC(dc_); }
-  CanvasDc(const CanvasDc&) = delete;
-  CanvasDc& operator=(const CanvasDc&) = delete;
-  operator HDC() const { return dc_; }
-
- private:
-  HDC dc_;
-};
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
   LARGE_INTEGER frequency{};
@@ -151,7 +139,7 @@ bool DumpBitmaps(const char* path) {
   skin::GdiObject<HBITMAP> canvasBitmap(
       CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   ReleaseDC(nullptr, screen);
-  CanvasDc canvas;
+  skin::OwnedDc canvas(CreateCompatibleDC(nullptr));
   bool written = false;
   if (canvas && canvasBitmap && bits) {
     skin::Selected selection(canvas, canvasBitmap);

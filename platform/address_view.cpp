@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/paint_scope.h"
+#include "platform/window_class.h"
 
 namespace platform {
 
@@ -65,17 +66,8 @@ class AddressView final : public Browser {
 
  private:
   static bool RegisterViewClass() {
-    static const bool registered = [] {
-      WNDCLASSEXW windowClass{};
-      windowClass.cbSize = sizeof(windowClass);
-      windowClass.lpfnWndProc = WindowProc;
-      windowClass.cbWndExtra = sizeof(LONG_PTR);
-      windowClass.hInstance = GetModuleHandleW(nullptr);
-      windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      windowClass.lpszClassName = AddressViewClassName;
-      return RegisterClassExW(&windowClass) != 0 ||
-             GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
+    static const bool registered =
+        RegisterWindowClass(AddressViewClassName, WindowProc, sizeof(LONG_PTR));
     return registered;
   }
 

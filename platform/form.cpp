@@ -6,6 +6,7 @@
 
 #include "platform/message_loop.h"
 #include "platform/twips.h"
+#include "platform/window_class.h"
 
 namespace platform {
 
@@ -74,7 +75,7 @@ Form::~Form() {
 
 void Form::Load() {
   if (hwnd_) return;
-  RegisterWindowClass();
+  EnsureWindowClass();
   DWORD style = StyleFor(spec_.border);
   DWORD exStyle = spec_.taskbarButton ? WS_EX_APPWINDOW : 0;
   RECT frame{0, 0, TwipsToPixels(spec_.clientWidth), TwipsToPixels(spec_.clientHeight)};
@@ -341,16 +342,9 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   return result;
 }
 
-void Form::RegisterWindowClass() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = &Form::WindowProc;
-  wc.hInstance = Instance();
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = WindowClass;
-  registered = RegisterClassExW(&wc) != 0;
+void Form::EnsureWindowClass() {
+  static const bool registered = RegisterWindowClass(WindowClass, &Form::WindowProc);
+  (void)registered;
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -84,7 +84,7 @@ class Form {
     HBITMAP picture = nullptr;
   };
 
-  static void RegisterWindowClass();
+  static void EnsureWindowClass();
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();

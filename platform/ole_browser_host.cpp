@@ -8,6 +8,7 @@
 #include "platform/com_ptr.h"
 #include "platform/ole_client_site.h"
 #include "platform/ole_session.h"
+#include "platform/window_class.h"
 
 namespace platform {
 
@@ -71,18 +72,9 @@ class OleBrowserHost final : public Browser {
 
  private:
   static bool RegisterHostClass() {
-    static const bool registered = [] {
-      WNDCLASSEXW windowClass{};
-      windowClass.cbSize = sizeof(windowClass);
-      windowClass.lpfnWndProc = WindowProc;
-      windowClass.cbWndExtra = sizeof(LONG_PTR);
-      windowClass.hInstance = GetModuleHandleW(nullptr);
-      windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-      windowClass.lpszClassName = BrowserHostClassName;
-      return RegisterClassExW(&windowClass) != 0 ||
-             GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
+    static const bool registered =
+        RegisterWindowClass(BrowserHostClassName, WindowProc, sizeof(LONG_PTR),
+                            static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     return registered;
   }
 

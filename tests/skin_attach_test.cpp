@@ -1,13 +1,13 @@
 // Attaching the skin: what each kind of window gets, and what it must not get.
 #include <gtest/gtest.h>
 
-#include <thread>
 
 #include "skin/core/attach.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/skin_wndproc.h"
 #include "skin/core/window_props.h"
 #include "tests/support/pump.h"
+#include "tests/support/foreign_window.h"
 #include "tests/support/props.h"
 #include "tests/support/recorder.h"
 
@@ -173,19 +173,8 @@ TEST_F(Attach, NestedFormsAreAttachedOnce) {
 }
 
 TEST_F(Attach, WindowsOfAnotherThreadAreLeftAlone) {
-  HWND foreign = nullptr;
-  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  std::thread owner([&] {
-    foreign = CreateWindowExW(0, L"Button", L"theirs", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr,
-                              nullptr, nullptr);
-    SetEvent(ready);
-    // Serve the window's messages until the test is done with it.
-    while (MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
-      test::PumpMessages();
-    DestroyWindow(foreign);
-  });
-  WaitForSingleObject(ready, INFINITE);
+  test::ForeignWindow theirs;
+  HWND foreign = theirs.hwnd();
   LONG_PTR procedure = GetWindowLongPtrW(foreign, GWLP_WNDPROC);
   LONG_PTR style = GetWindowLongPtrW(foreign, GWL_STYLE);
   ASSERT_EQ(SkinWindow(form_), 1);
@@ -203,11 +192,6 @@ TEST_F(Attach, WindowsOfAnotherThreadAreLeftAlone) {
   SendMessageW(form_, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(foreign));
   EXPECT_FALSE(IsSkinned(foreign));
   EXPECT_EQ(SkinnedWindowCount, 1);
-
-  SetEvent(done);
-  owner.join();
-  CloseHandle(ready);
-  CloseHandle(done);
 }
 
 TEST(ApiExists, FindsExportsAndLeavesLibrariesAsTheyWere) {

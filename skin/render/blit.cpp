@@ -24,19 +24,6 @@ constexpr int LowWordShift = 0;
 constexpr int HighWordShift = 16;
 constexpr uint32_t WordBits = 0xFFFF;
 
-// A device context this call created with CreateDC or CreateCompatibleDC; deleted on exit.
-class OwnedDc {
- public:
-  explicit OwnedDc(HDC dc) : dc_(dc) {}
-  ~OwnedDc() { if (dc_) DeleteDC(dc_); }
-  OwnedDc(const OwnedDc&) = delete;
-  OwnedDc& operator=(const OwnedDc&) = delete;
-  operator HDC() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 // A memory context compatible with the display, holding a bitmap of its own. On exit the
 // context gets back the bitmap it had at creation, then the bitmap and the context go.
 class ScratchSurface {

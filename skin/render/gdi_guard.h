@@ -50,6 +50,19 @@ class ScreenDc {
   HDC dc_;
 };
 
+// A device context this call created (CreateDC, CreateCompatibleDC), deleted on exit.
+class OwnedDc {
+ public:
+  explicit OwnedDc(HDC dc) : dc_(dc) {}
+  ~OwnedDc() { if (dc_) DeleteDC(dc_); }
+  OwnedDc(const OwnedDc&) = delete;
+  OwnedDc& operator=(const OwnedDc&) = delete;
+  operator HDC() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // BeginPaint / EndPaint.
 class PaintDc {
  public:

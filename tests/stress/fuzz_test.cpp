@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <random>
 #include <string>
-#include <thread>
 
 #include "skin/core/attach.h"
 #include "skin/core/detach.h"
@@ -22,6 +21,7 @@
 #include "tests/stress/fixture_form.h"
 #include "tests/stress/stress_settings.h"
 #include "tests/support/pump.h"
+#include "tests/support/foreign_window.h"
 #include "tests/support/props.h"
 
 namespace {
@@ -34,37 +34,6 @@ constexpr int EnableEvery = 700;    // a real EnableWindow flip
 constexpr int StormEvery = 3000;    // a burst of WM_TIMER
 constexpr int StormLength = 300;
 constexpr std::uint32_t BaseSeed = 0x7117042A;
-
-// A window of another thread, alive for the whole run.
-class ForeignWindow {
- public:
-  ForeignWindow() {
-    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    done_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = std::thread([this] {
-      hwnd_ = CreateWindowExW(0, L"Button", L"theirs", WS_POPUP, 0, 0, 40, 20, nullptr, nullptr,
-                              nullptr, nullptr);
-      SetEvent(ready_);
-      while (MsgWaitForMultipleObjects(1, &done_, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
-        test::PumpMessages();
-      DestroyWindow(hwnd_);
-    });
-    WaitForSingleObject(ready_, INFINITE);
-  }
-  ~ForeignWindow() {
-    SetEvent(done_);
-    thread_.join();
-    CloseHandle(ready_);
-    CloseHandle(done_);
-  }
-  HWND hwnd() const { return hwnd_; }
-
- private:
-  HANDLE ready_;
-  HANDLE done_;
-  std::thread thread_;
-  HWND hwnd_ = nullptr;
-};
 
 struct Target {
   const char* name;
@@ -205,7 +174,7 @@ void ExpectPropertiesInRange(HWND w, const char* name) {
 }
 
 TEST(Fuzz, EveryKindSurvivesAndComesBackAsItWas) {
-  ForeignWindow foreign;
+  test::ForeignWindow foreign;
   stress::FixtureForm f = stress::CreateFixtureForm(true);
   // Text boxes paste the clipboard on a middle click: give it a short text of our own,
   // whatever the session had there.
