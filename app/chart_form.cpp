@@ -34,7 +34,7 @@ constexpr int BrowserTop = 0;
 constexpr int BrowserWidth = 10695;
 constexpr int BrowserHeight = 8535;
 
-const platform::FormSpec ChartSpec{
+const platform::FormDesign ChartDesign{
     .caption = L"Tintora - Halvek",
     .border = platform::BorderStyle::FixedSingle,
     .clientWidth = 10665,
@@ -44,8 +44,8 @@ const platform::FormSpec ChartSpec{
     .iconId = IDI_TINTORA,
 };
 
-std::vector<platform::ControlSpec> ChartControls() {
-  std::vector<platform::ControlSpec> controls;
+std::vector<platform::ControlDesign> ChartControls() {
+  std::vector<platform::ControlDesign> controls;
   for (const ChartButton& button : ChartButtons) {
     controls.push_back({.name = button.name, .kind = platform::ControlKind::CommandButton,
                         .text = button.caption, .left = button.left, .top = button.top,
@@ -60,7 +60,7 @@ std::vector<platform::ControlSpec> ChartControls() {
 
 }  // namespace
 
-ChartForm::ChartForm() : platform::Form(ChartSpec, ChartControls()) {}
+ChartForm::ChartForm() : platform::Form(ChartDesign, ChartControls()) {}
 
 ChartForm::~ChartForm() {
   // The browser's window goes with the form's; the object itself goes here.
@@ -85,7 +85,7 @@ void ChartForm::Navigate(const wchar_t* path) {
   if (webBrowser1_) webBrowser1_->Navigate(std::wstring(ChartSiteBase) + path);
 }
 
-void ChartForm::Control_Click(const platform::ControlSpec& control) {
+void ChartForm::Control_Click(const platform::ControlDesign& control) {
   std::wstring_view name = control.name;
   if (name == L"Image1") {
     Image1_Click();

@@ -35,7 +35,7 @@ class ChartForm : public platform::Form {
  protected:
   void CreateOtherControls() override;
   void Form_Load() override;
-  void Control_Click(const platform::ControlSpec& control) override;
+  void Control_Click(const platform::ControlDesign& control) override;
 
  private:
   void Navigate(const wchar_t* path);

@@ -14,7 +14,7 @@ namespace app {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDesign;
 using platform::FontSpec;
 
 constexpr COLORREF TextBoxBackColor = 0x808080;
@@ -22,7 +22,7 @@ constexpr COLORREF LabelTextColor = 0xCFCC4E;
 constexpr FontSpec TextBoxFont{platform::SongFace, 12, FW_NORMAL, GB2312_CHARSET};
 constexpr FontSpec TitleFont{platform::SongFace, 15, FW_BOLD, GB2312_CHARSET};
 
-const platform::FormSpec LoginSpec{
+const platform::FormDesign LoginDesign{
     .caption = L"Tintora",
     .border = platform::BorderStyle::None,
     .clientWidth = 3885,
@@ -33,7 +33,7 @@ const platform::FormSpec LoginSpec{
     .taskbarButton = true,  // so the dialog can be restored after Label3 minimises it
 };
 
-std::vector<ControlSpec> LoginControls() {
+std::vector<ControlDesign> LoginControls() {
   return {
       {.name = L"txtUserName", .kind = ControlKind::TextBox, .text = L"",
        .left = 1320, .top = 4320, .width = 2325, .height = 345, .tabIndex = 0,
@@ -70,7 +70,7 @@ short RoundToShort(float twips) { return static_cast<short>(std::nearbyint(twips
 
 }  // namespace
 
-LoginForm::LoginForm() : platform::Form(LoginSpec, LoginControls()) {}
+LoginForm::LoginForm() : platform::Form(LoginDesign, LoginControls()) {}
 
 void LoginForm::Form_Load() {
   SetBackColor(LoginKeyColor);
@@ -96,7 +96,7 @@ void LoginForm::Form_MouseUp(int, int, float x, float y) {
   SetLeft(Left() - (static_cast<float>(MouseDownX) - x));
 }
 
-void LoginForm::Control_Click(const platform::ControlSpec& control) {
+void LoginForm::Control_Click(const platform::ControlDesign& control) {
   std::wstring_view name = control.name;
   if (name == L"cmdOK") {
     cmdOK_Click();

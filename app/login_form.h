@@ -19,7 +19,7 @@ class LoginForm : public platform::Form {
   void Form_Load() override;
   void Form_MouseDown(int button, int shift, float x, float y) override;
   void Form_MouseUp(int button, int shift, float x, float y) override;
-  void Control_Click(const platform::ControlSpec& control) override;
+  void Control_Click(const platform::ControlDesign& control) override;
 
  private:
   void cmdOK_Click();

@@ -4,7 +4,7 @@ namespace app {
 
 namespace {
 
-const platform::FormSpec SecondSpec{
+const platform::FormDesign SecondDesign{
     .caption = L"Form2",
     .border = platform::BorderStyle::Sizable,
     .clientWidth = 4680,
@@ -14,6 +14,6 @@ const platform::FormSpec SecondSpec{
 
 }  // namespace
 
-SecondForm::SecondForm() : platform::Form(SecondSpec, {}) {}
+SecondForm::SecondForm() : platform::Form(SecondDesign, {}) {}
 
 }  // namespace app

@@ -59,12 +59,12 @@ wchar_t AccessKey(const std::wstring& caption) {
 
 }  // namespace
 
-Form::Form(const FormSpec& spec, std::vector<ControlSpec> controls)
-    : spec_(spec), backColor_(ResolveColor(spec.backColor)) {
+Form::Form(const FormDesign& design, std::vector<ControlDesign> controls)
+    : design_(design), backColor_(ResolveColor(design.backColor)) {
   controls_.reserve(controls.size());
-  for (const ControlSpec& control : controls) {
+  for (const ControlDesign& control : controls) {
     ControlState state;
-    state.spec = control;
+    state.design = control;
     controls_.push_back(state);
   }
 }
@@ -76,36 +76,36 @@ Form::~Form() {
 void Form::Load() {
   if (hwnd_) return;
   EnsureWindowClass();
-  DWORD style = StyleFor(spec_.border);
-  DWORD exStyle = spec_.taskbarButton ? WS_EX_APPWINDOW : 0;
-  RECT frame{0, 0, TwipsToPixels(spec_.clientWidth), TwipsToPixels(spec_.clientHeight)};
+  DWORD style = StyleFor(design_.border);
+  DWORD exStyle = design_.taskbarButton ? WS_EX_APPWINDOW : 0;
+  RECT frame{0, 0, TwipsToPixels(design_.clientWidth), TwipsToPixels(design_.clientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   int width = frame.right - frame.left;
   int height = frame.bottom - frame.top;
   int x = CW_USEDEFAULT;
   int y = CW_USEDEFAULT;
-  if (spec_.centred) {
+  if (design_.centred) {
     x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  } else if (spec_.border == BorderStyle::None) {
+  } else if (design_.border == BorderStyle::None) {
     x = y = 0;  // pop-up windows have no default position
   }
-  backColor_ = ResolveColor(spec_.backColor);
-  CreateWindowExW(exStyle, WindowClass, spec_.caption, style, x, y, width, height, nullptr,
+  backColor_ = ResolveColor(design_.backColor);
+  CreateWindowExW(exStyle, WindowClass, design_.caption, style, x, y, width, height, nullptr,
                   nullptr, Instance(), this);
   if (!hwnd_) return;
   detail::NoteFormLoaded();
 
   backBrush_ = CreateSolidBrush(backColor_);
-  if (spec_.pictureId) {
-    picture_ = static_cast<HBITMAP>(LoadImageW(Instance(), MAKEINTRESOURCEW(spec_.pictureId),
+  if (design_.pictureId) {
+    picture_ = static_cast<HBITMAP>(LoadImageW(Instance(), MAKEINTRESOURCEW(design_.pictureId),
                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   }
-  if (spec_.iconId) {
-    bigIcon_ = static_cast<HICON>(LoadImageW(Instance(), MAKEINTRESOURCEW(spec_.iconId),
+  if (design_.iconId) {
+    bigIcon_ = static_cast<HICON>(LoadImageW(Instance(), MAKEINTRESOURCEW(design_.iconId),
                                              IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                              GetSystemMetrics(SM_CYICON), 0));
-    smallIcon_ = static_cast<HICON>(LoadImageW(Instance(), MAKEINTRESOURCEW(spec_.iconId),
+    smallIcon_ = static_cast<HICON>(LoadImageW(Instance(), MAKEINTRESOURCEW(design_.iconId),
                                                IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), 0));
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
@@ -128,9 +128,9 @@ void Form::Unload() {
 }
 
 HFONT Form::FontFor(const FontSpec* font) {
-  if (!font) font = spec_.font ? spec_.font : &DefaultFormFont;
-  for (const auto& [spec, handle] : fonts_)
-    if (spec == font) return handle;
+  if (!font) font = design_.font ? design_.font : &DefaultFormFont;
+  for (const auto& [design, handle] : fonts_)
+    if (design == font) return handle;
   HDC screen = GetDC(nullptr);
   int height = -MulDiv(font->points, GetDeviceCaps(screen, LOGPIXELSY), PointsPerInch);
   ReleaseDC(nullptr, screen);
@@ -152,43 +152,43 @@ void Form::CreateControls() {
   std::vector<size_t> order(controls_.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = i;
   std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) {
-    return controls_[a].spec.tabIndex < controls_[b].spec.tabIndex;
+    return controls_[a].design.tabIndex < controls_[b].design.tabIndex;
   });
   for (size_t i : order) {
     ControlState& control = controls_[i];
-    const ControlSpec& spec = control.spec;
-    control.rect = RECT{TwipsToPixels(spec.left), TwipsToPixels(spec.top),
-                        TwipsToPixels(spec.left + spec.width),
-                        TwipsToPixels(spec.top + spec.height)};
-    control.text = spec.text;
-    if (spec.backColor != DefaultColor)
-      control.backBrush = CreateSolidBrush(ResolveColor(spec.backColor));
-    if (spec.pictureId) {
+    const ControlDesign& design = control.design;
+    control.rect = RECT{TwipsToPixels(design.left), TwipsToPixels(design.top),
+                        TwipsToPixels(design.left + design.width),
+                        TwipsToPixels(design.top + design.height)};
+    control.text = design.text;
+    if (design.backColor != DefaultColor)
+      control.backBrush = CreateSolidBrush(ResolveColor(design.backColor));
+    if (design.pictureId) {
       control.picture = static_cast<HBITMAP>(
-          LoadImageW(Instance(), MAKEINTRESOURCEW(spec.pictureId), IMAGE_BITMAP, 0, 0,
+          LoadImageW(Instance(), MAKEINTRESOURCEW(design.pictureId), IMAGE_BITMAP, 0, 0,
                      LR_CREATEDIBSECTION));
     }
-    if (!IsWindowed(spec.kind)) continue;
+    if (!IsWindowed(design.kind)) continue;
 
     const RECT& r = control.rect;
     auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdBase + i));
-    if (spec.kind == ControlKind::TextBox) {
+    if (design.kind == ControlKind::TextBox) {
       DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL |
-                    (spec.password ? ES_PASSWORD : 0);
-      control.hwnd = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", spec.text, style, r.left,
+                    (design.password ? ES_PASSWORD : 0);
+      control.hwnd = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", design.text, style, r.left,
                                      r.top, r.right - r.left, r.bottom - r.top, hwnd_, id,
                                      Instance(), nullptr);
-      if (spec.password) SendMessageW(control.hwnd, EM_SETPASSWORDCHAR, L'*', 0);
+      if (design.password) SendMessageW(control.hwnd, EM_SETPASSWORDCHAR, L'*', 0);
     } else {
       DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP |
-                    (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-      control.hwnd = CreateWindowExW(0, L"Button", spec.text, style, r.left, r.top,
+                    (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      control.hwnd = CreateWindowExW(0, L"Button", design.text, style, r.left, r.top,
                                      r.right - r.left, r.bottom - r.top, hwnd_, id, Instance(),
                                      nullptr);
     }
     // Fonts go in before anything else sees the control: the skin renders button faces
     // from WM_GETFONT when it attaches.
-    SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+    SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(design.font)), FALSE);
   }
 }
 
@@ -200,7 +200,7 @@ void Form::ReleaseResources() {
     control.picture = nullptr;
     control.hwnd = nullptr;
   }
-  for (auto& [spec, handle] : fonts_) DeleteObject(handle);
+  for (auto& [design, handle] : fonts_) DeleteObject(handle);
   fonts_.clear();
   if (backBrush_) DeleteObject(backBrush_);
   if (picture_) DeleteObject(picture_);
@@ -216,7 +216,7 @@ void Form::ReleaseResources() {
 
 int Form::FindIndex(std::wstring_view name, int index) const {
   for (size_t i = 0; i < controls_.size(); ++i)
-    if (controls_[i].spec.name == name && controls_[i].spec.index == index)
+    if (controls_[i].design.name == name && controls_[i].design.index == index)
       return static_cast<int>(i);
   return -1;
 }
@@ -304,12 +304,12 @@ void Form::ClickControl(std::wstring_view name, int index) {
   int i = FindIndex(name, index);
   if (i < 0 || !hwnd_) return;
   const ControlState& control = controls_[static_cast<size_t>(i)];
-  if (control.spec.kind == ControlKind::CommandButton && control.hwnd) {
+  if (control.design.kind == ControlKind::CommandButton && control.hwnd) {
     // The same notification a click of the button sends.
     SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(ControlIdBase + i, BN_CLICKED),
                  reinterpret_cast<LPARAM>(control.hwnd));
   } else {
-    Control_Click(control.spec);
+    Control_Click(control.design);
   }
 }
 
@@ -385,10 +385,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC: {
       int i = ControlFromWindow(reinterpret_cast<HWND>(lParam));
       if (i >= 0 && controls_[static_cast<size_t>(i)].backBrush) {
-        const ControlSpec& spec = controls_[static_cast<size_t>(i)].spec;
+        const ControlDesign& design = controls_[static_cast<size_t>(i)].design;
         HDC dc = reinterpret_cast<HDC>(wParam);
-        SetBkColor(dc, ResolveColor(spec.backColor));
-        if (spec.foreColor != DefaultColor) SetTextColor(dc, ResolveColor(spec.foreColor));
+        SetBkColor(dc, ResolveColor(design.backColor));
+        if (design.foreColor != DefaultColor) SetTextColor(dc, ResolveColor(design.foreColor));
         return reinterpret_cast<LRESULT>(controls_[static_cast<size_t>(i)].backBrush);
       }
       break;
@@ -420,16 +420,16 @@ void Form::Paint() {
   }
   SetBkMode(buffer, TRANSPARENT);
   for (ControlState& control : controls_) {
-    const ControlSpec& spec = control.spec;
+    const ControlDesign& design = control.design;
     RECT r = control.rect;
-    if (spec.kind == ControlKind::Label && !control.text.empty()) {
-      HGDIOBJ oldFont = SelectObject(buffer, FontFor(spec.font));
-      SetTextColor(buffer, spec.foreColor != DefaultColor ? ResolveColor(spec.foreColor)
+    if (design.kind == ControlKind::Label && !control.text.empty()) {
+      HGDIOBJ oldFont = SelectObject(buffer, FontFor(design.font));
+      SetTextColor(buffer, design.foreColor != DefaultColor ? ResolveColor(design.foreColor)
                                                           : GetSysColor(COLOR_BTNTEXT));
       // Labels wrap at their width and are cut off at their rectangle.
       DrawTextW(buffer, control.text.c_str(), -1, &r, DT_LEFT | DT_WORDBREAK);
       SelectObject(buffer, oldFont);
-    } else if (spec.kind == ControlKind::Image && control.picture) {
+    } else if (design.kind == ControlKind::Image && control.picture) {
       BITMAP info{};
       GetObjectW(control.picture, sizeof(info), &info);
       HDC source = CreateCompatibleDC(dc);
@@ -451,7 +451,7 @@ int Form::ControlAt(POINT point) const {
   // Later controls lie on top of earlier ones.
   for (size_t i = controls_.size(); i-- > 0;) {
     const ControlState& control = controls_[i];
-    if (IsWindowed(control.spec.kind)) continue;
+    if (IsWindowed(control.design.kind)) continue;
     if (PtInRect(&control.rect, point)) return static_cast<int>(i);
   }
   return -1;
@@ -484,7 +484,7 @@ void Form::OnButtonUp(int button, WPARAM wParam, LPARAM lParam) {
   if (pressedControl_ >= 0) {
     auto pressed = static_cast<size_t>(pressedControl_);
     pressedControl_ = -1;
-    if (PtInRect(&controls_[pressed].rect, point)) Control_Click(controls_[pressed].spec);
+    if (PtInRect(&controls_[pressed].rect, point)) Control_Click(controls_[pressed].design);
     return;
   }
   surfacePressed_ = false;
@@ -496,10 +496,10 @@ void Form::OnCommand(WPARAM wParam, LPARAM) {
   int i = LOWORD(wParam) - ControlIdBase;
   if (i < 0 || i >= static_cast<int>(controls_.size())) return;
   const ControlState& control = controls_[static_cast<size_t>(i)];
-  if (control.spec.kind != ControlKind::CommandButton) return;
+  if (control.design.kind != ControlKind::CommandButton) return;
   // An owner-drawn button reports a quick second click as a double click: a click too.
   WORD code = HIWORD(wParam);
-  if (code == BN_CLICKED || code == BN_DOUBLECLICKED) Control_Click(control.spec);
+  if (code == BN_CLICKED || code == BN_DOUBLECLICKED) Control_Click(control.design);
 }
 
 void Form::OnActivate(WPARAM wParam) {
@@ -517,8 +517,8 @@ std::vector<int> Form::TabOrder() const {
   for (size_t i = 0; i < controls_.size(); ++i)
     if (controls_[i].hwnd) order.push_back(static_cast<int>(i));
   std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-    return controls_[static_cast<size_t>(a)].spec.tabIndex <
-           controls_[static_cast<size_t>(b)].spec.tabIndex;
+    return controls_[static_cast<size_t>(a)].design.tabIndex <
+           controls_[static_cast<size_t>(b)].design.tabIndex;
   });
   return order;
 }
@@ -546,7 +546,7 @@ void Form::MoveFocus(bool forward) {
     HWND candidate = controls_[static_cast<size_t>(order[static_cast<size_t>(position)])].hwnd;
     if (IsWindowEnabled(candidate) && IsWindowVisible(candidate)) {
       SetFocus(candidate);
-      if (controls_[static_cast<size_t>(order[static_cast<size_t>(position)])].spec.kind ==
+      if (controls_[static_cast<size_t>(order[static_cast<size_t>(position)])].design.kind ==
           ControlKind::TextBox)
         SendMessageW(candidate, EM_SETSEL, 0, -1);  // tabbing into a text box selects it
       return;
@@ -567,14 +567,14 @@ bool Form::HandleKey(const MSG& msg) {
         // Enter clicks the focused command button, otherwise the default button.
         int focused = ControlFromWindow(GetFocus());
         if (focused >= 0 &&
-            controls_[static_cast<size_t>(focused)].spec.kind == ControlKind::CommandButton) {
-          ClickControl(controls_[static_cast<size_t>(focused)].spec.name,
-                       controls_[static_cast<size_t>(focused)].spec.index);
+            controls_[static_cast<size_t>(focused)].design.kind == ControlKind::CommandButton) {
+          ClickControl(controls_[static_cast<size_t>(focused)].design.name,
+                       controls_[static_cast<size_t>(focused)].design.index);
           return true;
         }
         for (const ControlState& control : controls_) {
-          if (control.spec.isDefault && control.hwnd && IsWindowEnabled(control.hwnd)) {
-            ClickControl(control.spec.name, control.spec.index);
+          if (control.design.isDefault && control.hwnd && IsWindowEnabled(control.hwnd)) {
+            ClickControl(control.design.name, control.design.index);
             return true;
           }
         }
@@ -582,8 +582,8 @@ bool Form::HandleKey(const MSG& msg) {
       }
       case VK_ESCAPE:
         for (const ControlState& control : controls_) {
-          if (control.spec.isCancel && control.hwnd && IsWindowEnabled(control.hwnd)) {
-            ClickControl(control.spec.name, control.spec.index);
+          if (control.design.isCancel && control.hwnd && IsWindowEnabled(control.hwnd)) {
+            ClickControl(control.design.name, control.design.index);
             return true;
           }
         }
@@ -595,9 +595,9 @@ bool Form::HandleKey(const MSG& msg) {
   // Alt + a label's access key focuses the control the label names.
   if (msg.message == WM_SYSKEYDOWN && msg.wParam >= 'A' && msg.wParam <= 'Z') {
     for (const ControlState& control : controls_) {
-      if (!control.spec.mnemonicTarget) continue;
+      if (!control.design.mnemonicTarget) continue;
       if (AccessKey(control.text) != static_cast<wchar_t>(msg.wParam)) continue;
-      SetFocusTo(control.spec.mnemonicTarget);
+      SetFocusTo(control.design.mnemonicTarget);
       return true;
     }
   }

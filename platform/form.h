@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/form_spec.h"
+#include "platform/form_design.h"
 
 namespace platform {
 
@@ -21,7 +21,7 @@ inline constexpr int AltMask = 4;
 
 class Form {
  public:
-  Form(const FormSpec& spec, std::vector<ControlSpec> controls);
+  Form(const FormDesign& design, std::vector<ControlDesign> controls);
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -35,7 +35,7 @@ class Form {
 
   bool IsLoaded() const { return hwnd_ != nullptr; }
   HWND hwnd() const { return hwnd_; }
-  const FormSpec& spec() const { return spec_; }
+  const FormDesign& design() const { return design_; }
 
   // The window of a windowed control (text box, command button); null for others.
   HWND Control(std::wstring_view name, int index = -1) const;
@@ -72,11 +72,11 @@ class Form {
   virtual void Form_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   virtual void Form_MouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   // A command button, label or image was clicked.
-  virtual void Control_Click(const ControlSpec& /*control*/) {}
+  virtual void Control_Click(const ControlDesign& /*control*/) {}
 
  private:
   struct ControlState {
-    ControlSpec spec;
+    ControlDesign design;
     HWND hwnd = nullptr;
     std::wstring text;  // labels: the caption drawn
     RECT rect{};        // client pixels
@@ -102,7 +102,7 @@ class Form {
   void MoveFocus(bool forward);
   HWND FocusTarget() const;
 
-  FormSpec spec_;
+  FormDesign design_;
   std::vector<ControlState> controls_;
   HWND hwnd_ = nullptr;
   COLORREF backColor_;

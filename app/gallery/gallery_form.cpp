@@ -18,14 +18,14 @@ namespace gallery {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDesign;
 
 constexpr int Column = 2100;  // twips between the columns of a row
 constexpr int RowStart = 1500;  // twips: where the first column starts, after the row's label
 constexpr int ButtonWidth = 1500;
 constexpr int ButtonHeight = 375;
 
-const platform::FormSpec GallerySpec{
+const platform::FormDesign GalleryDesign{
     .caption = L"Tintora skin gallery",
     .border = platform::BorderStyle::FixedSingle,
     .clientWidth = 14400,
@@ -35,19 +35,19 @@ const platform::FormSpec GallerySpec{
     .iconId = IDI_TINTORA,
 };
 
-ControlSpec RowLabel(const wchar_t* text, int top) {
+ControlDesign RowLabel(const wchar_t* text, int top) {
   return {.name = L"RowLabel", .kind = ControlKind::Label, .text = text, .left = 120,
           .top = top + 60, .width = RowStart - 180, .height = 255};
 }
 
-ControlSpec Button(const wchar_t* name, const wchar_t* text, int column, int top, int tab,
+ControlDesign Button(const wchar_t* name, const wchar_t* text, int column, int top, int tab,
                    bool isDefault = false) {
   return {.name = name, .kind = ControlKind::CommandButton, .text = text,
           .left = RowStart + column * Column, .top = top, .width = ButtonWidth,
           .height = ButtonHeight, .tabIndex = tab, .isDefault = isDefault};
 }
 
-std::vector<ControlSpec> GalleryControls() {
+std::vector<ControlDesign> GalleryControls() {
   return {
       RowLabel(L"Buttons", 120),
       Button(L"Normal", L"Normal", 0, 120, 0),
@@ -85,7 +85,7 @@ void AddItems(HWND control, UINT message, std::initializer_list<const wchar_t*> 
 
 }  // namespace
 
-GalleryForm::GalleryForm() : platform::Form(GallerySpec, GalleryControls()) {}
+GalleryForm::GalleryForm() : platform::Form(GalleryDesign, GalleryControls()) {}
 
 void GalleryForm::CreateOtherControls() {
   RegisterKindClasses();
@@ -183,7 +183,7 @@ void GalleryForm::Form_Load() {
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void GalleryForm::Control_Click(const platform::ControlSpec& control) {
+void GalleryForm::Control_Click(const platform::ControlDesign& control) {
   std::wstring_view name = control.name;
   if (name == L"MessageBox") {
     platform::MsgBox(hwnd(), L"A message box of a skinned form: its buttons are skinned too.",
@@ -196,7 +196,7 @@ void GalleryForm::Control_Click(const platform::ControlSpec& control) {
 
 namespace {
 
-const platform::FormSpec SecondSpec{
+const platform::FormDesign SecondDesign{
     .caption = L"Second form",
     .border = platform::BorderStyle::Sizable,
     .clientWidth = 4680,
@@ -208,7 +208,7 @@ const platform::FormSpec SecondSpec{
 }  // namespace
 
 SecondGalleryForm::SecondGalleryForm()
-    : platform::Form(SecondSpec,
+    : platform::Form(SecondDesign,
                      {{.name = L"Close", .kind = ControlKind::CommandButton, .text = L"OK",
                        .left = 1680, .top = 2400, .width = 1320, .height = 375,
                        .isDefault = true, .isCancel = true}}) {}

@@ -12,7 +12,7 @@ class GalleryForm : public platform::Form {
  protected:
   void CreateOtherControls() override;
   void Form_Load() override;
-  void Control_Click(const platform::ControlSpec& control) override;
+  void Control_Click(const platform::ControlDesign& control) override;
 
  private:
   HWND header_ = nullptr;

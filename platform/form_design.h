@@ -42,7 +42,7 @@ inline COLORREF ResolveColor(COLORREF colour) {
              : colour;
 }
 
-struct ControlSpec {
+struct ControlDesign {
   const wchar_t* name = L"";
   int index = -1;  // index within a control array; -1 when the control is not in one
   ControlKind kind = ControlKind::Label;
@@ -62,7 +62,7 @@ struct ControlSpec {
   const wchar_t* mnemonicTarget = nullptr;  // label: control its access key focuses
 };
 
-struct FormSpec {
+struct FormDesign {
   const wchar_t* caption = L"";
   BorderStyle border = BorderStyle::Sizable;
   int clientWidth = 0;  // twips
