@@ -14,9 +14,6 @@ inline constexpr BYTE PositionBlue = 0x5A;
 inline COLORREF PositionColour(int x, int y) {
   return RGB(static_cast<BYTE>(x + 1), static_cast<BYTE>(y + 1), PositionBlue);
 }
-inline bool IsPositionColour(COLORREF colour) {
-  return GetBValue(colour) == PositionBlue && GetRValue(colour) > 0 && GetGValue(colour) > 0;
-}
 inline int PositionX(COLORREF colour) { return GetRValue(colour) - 1; }
 inline int PositionY(COLORREF colour) { return GetGValue(colour) - 1; }
 
