@@ -71,11 +71,11 @@ std::vector<ControlDesign> GalleryControls() {
 constexpr int TwipsPerPixel = 15;
 int Px(int twips) { return twips / TwipsPerPixel; }
 
-HWND Child(HWND parent, const wchar_t* cls, DWORD style, int x, int y, int w, int h,
+HWND Child(HWND parent, HFONT font, const wchar_t* cls, DWORD style, int x, int y, int w, int h,
            const wchar_t* text = L"", DWORD exStyle = 0) {
   HWND child = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
                                parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(child, WM_SETFONT, SendMessageW(parent, WM_GETFONT, 0, 0), FALSE);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return child;
 }
 
@@ -90,8 +90,8 @@ GalleryForm::GalleryForm() : platform::Form(GalleryDesign, GalleryControls()) {}
 void GalleryForm::CreateOtherControls() {
   RegisterKindClasses();
   HWND form = hwnd();
+  // The font the form gave the controls of its table.
   const HFONT font = reinterpret_cast<HFONT>(SendMessageW(Control(L"Normal"), WM_GETFONT, 0, 0));
-  SendMessageW(form, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   const int x0 = Px(RowStart);
   const int step = Px(Column);
 
@@ -99,7 +99,7 @@ void GalleryForm::CreateOtherControls() {
   const int checkTop = Px(720);
   const wchar_t* checks[] = {L"Unchecked", L"Checked", L"Indeterminate", L"Disabled"};
   for (int i = 0; i < 4; ++i) {
-    HWND box = Child(form, CheckBoxClass, BS_AUTO3STATE | WS_TABSTOP, x0 + i * step, checkTop,
+    HWND box = Child(form, font, CheckBoxClass, BS_AUTO3STATE | WS_TABSTOP, x0 + i * step, checkTop,
                      step - 10, 21, checks[i]);
     SendMessageW(box, BM_SETCHECK, i == 0 ? BST_UNCHECKED : i == 2 ? BST_INDETERMINATE : BST_CHECKED, 0);
     if (i == 3) EnableWindow(box, FALSE);
@@ -108,7 +108,7 @@ void GalleryForm::CreateOtherControls() {
   const int optionTop = Px(1260);
   const wchar_t* options[] = {L"Selected", L"Not selected", L"Disabled"};
   for (int i = 0; i < 3; ++i) {
-    HWND option = Child(form, OptionButtonClass,
+    HWND option = Child(form, font, OptionButtonClass,
                         BS_AUTORADIOBUTTON | (i != 1 ? WS_GROUP : 0), x0 + i * step, optionTop,
                         step - 10, 21, options[i]);
     if (i != 1) SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
@@ -116,14 +116,15 @@ void GalleryForm::CreateOtherControls() {
   }
   // Combo boxes of the three styles and a drive list.
   const int comboTop = Px(1800);
-  const DWORD comboStyles[] = {CBS_DROPDOWN, CBS_DROPDOWNLIST, CBS_SIMPLE};
+  // The simple one's list fills its height, so no unpainted strip shows under it.
+  const DWORD comboStyles[] = {CBS_DROPDOWN, CBS_DROPDOWNLIST, CBS_SIMPLE | CBS_NOINTEGRALHEIGHT};
   for (int i = 0; i < 3; ++i) {
-    HWND combo = Child(form, L"ComboBox", comboStyles[i] | WS_VSCROLL | WS_TABSTOP,
+    HWND combo = Child(form, font, L"ComboBox", comboStyles[i] | WS_VSCROLL | WS_TABSTOP,
                        x0 + i * step, comboTop, step - 10, i == 2 ? 56 : 120);
     AddItems(combo, CB_ADDSTRING, {L"CMYK", L"RGB", L"PANTONE"});
     SendMessageW(combo, CB_SETCURSEL, i, 0);
   }
-  HWND drive = Child(form, DriveListClass, CBS_DROPDOWNLIST | WS_VSCROLL, x0 + 3 * step, comboTop,
+  HWND drive = Child(form, font, DriveListClass, CBS_DROPDOWNLIST | WS_VSCROLL, x0 + 3 * step, comboTop,
                      step - 10, 120);
   AddItems(drive, CB_ADDSTRING, {L"c: [System]", L"d: [Data]"});
   SendMessageW(drive, CB_SETCURSEL, 0, 0);
@@ -133,21 +134,21 @@ void GalleryForm::CreateOtherControls() {
   const int fullScale = 30000;
   const int positions[] = {0, 7500, 18000, 30000};
   for (int i = 0; i < 4; ++i) {
-    HWND bar = Child(form, ProgressBarClass, WS_BORDER, x0, progressTop + i * 24, 2 * step - 10, 18);
+    HWND bar = Child(form, font, ProgressBarClass, WS_BORDER, x0, progressTop + i * 24, 2 * step - 10, 18);
     SendMessageW(bar, PBM_SETRANGE32, 0, fullScale);
     SendMessageW(bar, PBM_SETPOS, positions[i], 0);
   }
   const DWORD verticals[] = {PBS_VERTICAL, PBS_VERTICAL, PBS_VERTICAL | PBS_SMOOTH};
   const int verticalPositions[] = {9000, 21000, 15000};
   for (int i = 0; i < 3; ++i) {
-    HWND bar = Child(form, ProgressBarClass, WS_BORDER | verticals[i], x0 + 2 * step + i * 40,
+    HWND bar = Child(form, font, ProgressBarClass, WS_BORDER | verticals[i], x0 + 2 * step + i * 40,
                      progressTop, 24, 92);
     SendMessageW(bar, PBM_SETRANGE32, 0, fullScale);
     SendMessageW(bar, PBM_SETPOS, verticalPositions[i], 0);
   }
 
   // A header with four items: the second hovered, the third pressed.
-  header_ = Child(form, WC_HEADERW, HDS_BUTTONS, x0, Px(4560), 4 * step, 22);
+  header_ = Child(form, font, WC_HEADERW, HDS_BUTTONS, x0, Px(4560), 4 * step, 22);
   const wchar_t* columns[] = {L"Colour", L"Hover", L"Pressed", L"CMYK"};
   for (int i = 0; i < 4; ++i) {
     HDITEMW item{};
@@ -159,16 +160,16 @@ void GalleryForm::CreateOtherControls() {
 
   // A list and a text box with a client edge; grids with and without a border.
   const int frameTop = Px(5280);
-  HWND list = Child(form, L"ListBox", WS_VSCROLL, x0, frameTop, step - 10, 100, L"",
+  HWND list = Child(form, font, L"ListBox", WS_VSCROLL, x0, frameTop, step - 10, 100, L"",
                     WS_EX_CLIENTEDGE);
   AddItems(list, LB_ADDSTRING, {L"PANTONE CU", L"PANTONE U", L"PANTONE C", L"RAL"});
-  Child(form, L"Edit", ES_AUTOHSCROLL, x0 + step, frameTop, step - 10, 23, L"Text box",
+  Child(form, font, L"Edit", ES_AUTOHSCROLL, x0 + step, frameTop, step - 10, 23, L"Text box",
         WS_EX_CLIENTEDGE);
-  Child(form, L"Edit", ES_AUTOHSCROLL | WS_DISABLED, x0 + step, frameTop + 40, step - 10, 23,
+  Child(form, font, L"Edit", ES_AUTOHSCROLL | WS_DISABLED, x0 + step, frameTop + 40, step - 10, 23,
         L"Disabled", WS_EX_CLIENTEDGE);
-  Child(form, GridClass, WS_BORDER, x0 + 2 * step, frameTop, step - 10, 100);
-  Child(form, GridClass, 0, x0 + 3 * step, frameTop, step - 10, 100);
-  Child(form, DataListClass, WS_BORDER, x0 + 4 * step, frameTop, step - 10, 100);
+  Child(form, font, GridClass, WS_BORDER, x0 + 2 * step, frameTop, step - 10, 100);
+  Child(form, font, GridClass, 0, x0 + 3 * step, frameTop, step - 10, 100);
+  Child(form, font, DataListClass, WS_BORDER, x0 + 4 * step, frameTop, step - 10, 100);
 }
 
 void GalleryForm::Form_Load() {
