@@ -16,19 +16,20 @@ namespace skin {
 namespace {
 constexpr int FadeStep = 3;
 constexpr int FullyOpaque = 255;
-}  // namespace
 
-int PaintButtonBlend(HWND hwnd, HDC dc) {
+// One blend of the face of OLDSTATE at the given level. The fade step reads the level
+// once and hands it on: each property read is a round trip on some platforms.
+void BlendFace(HWND hwnd, HDC dc, int level) {
   // A disabled button shows its disabled face, whatever state it was in.
   if (!IsWindowEnabled(hwnd)) WriteProp(hwnd, PropOldState, StateDisabled);
-  if (!IsFaceDrawnButtonStyle(ReadProp(hwnd, PropOldStyle))) return 0;
+  if (!IsFaceDrawnButtonStyle(ReadProp(hwnd, PropOldStyle))) return;
 
   WindowBox box;
   GetWindowBox(hwnd, box);
   HDC face = FaceDc(hwnd, ReadIntProp(hwnd, PropOldState));
   BLENDFUNCTION blend{};
   blend.BlendOp = AC_SRC_OVER;
-  blend.SourceConstantAlpha = static_cast<BYTE>(ReadIntProp(hwnd, PropAlphaLevel));
+  blend.SourceConstantAlpha = static_cast<BYTE>(level);
   // The face is blended over whatever the window shows now, not over the previous face.
   if (dc) {
     AlphaBlend(dc, 0, 0, box.Width, box.Height, face, 0, 0, box.Width, box.Height, blend);
@@ -36,6 +37,12 @@ int PaintButtonBlend(HWND hwnd, HDC dc) {
     WindowDc windowDc(hwnd);
     AlphaBlend(windowDc, 0, 0, box.Width, box.Height, face, 0, 0, box.Width, box.Height, blend);
   }
+}
+
+}  // namespace
+
+int PaintButtonBlend(HWND hwnd, HDC dc) {
+  BlendFace(hwnd, dc, ReadIntProp(hwnd, PropAlphaLevel));
   return 0;
 }
 
@@ -61,7 +68,7 @@ BOOL StopTimer(HWND hwnd) {
 LRESULT OnTimer(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (KindOf(hwnd) == SkinKind::CommandButton) {
     int level = ReadIntProp(hwnd, PropAlphaLevel);
-    PaintButtonBlend(hwnd, nullptr);
+    BlendFace(hwnd, nullptr, level);
     level += FadeStep;
     if (level > FullyOpaque) {
       StopTimer(hwnd);
