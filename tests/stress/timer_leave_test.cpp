@@ -21,6 +21,8 @@ class TimerAndLeave : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::Services() = platform::DefaultServices();
+    // Away from the form, so that no real mouse move makes an entry before the test does.
+    SetCursorPos(1200, 1000);
     f_ = stress::CreateFixtureForm();
     SetForegroundWindow(f_.form);
     ASSERT_EQ(SkinWindow(f_.form), 1);
@@ -86,6 +88,7 @@ TEST_F(TimerAndLeave, WithoutTrackMouseEventInUser32TheCommonControlsDeliverTheL
     return platform::DefaultServices().commonTrackMouseEvent(request);
   };
   for (HWND w : {f_.buttons[0], f_.check}) {
+    ASSERT_EQ(ReadIntProp(w, PropMouseFlag), 0);
     POINT p{5, 5};
     ClientToScreen(w, &p);
     SetCursorPos(p.x, p.y);
