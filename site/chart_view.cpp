@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "site/catalogue.h"
+#include "site/control_factory.h"
 #include "site/page_builders.h"
 #include "site/page_colours.h"
 #include "site/page_layout.h"
@@ -68,7 +69,7 @@ ChartView::ChartView(HWND parent, const RECT& bounds) {
 }
 
 ChartView::~ChartView() {
-  controls_.reset();
+  DropControls();
   if (frame_) DestroyWindow(frame_);
 }
 
@@ -85,15 +86,24 @@ void ChartView::Navigate(const std::wstring& address) {
   controls_ = MakePageControls(id);
   if (controls_) controls_->Fill(page_);
   LayOut();
-  if (controls_ && pane_) controls_->Create(pane_, page_, fonts_.body());
+  if (controls_ && pane_) {
+    controls_->Create(pane_, page_, fonts_.body());
+    AttachPageControls(pane_);
+  }
   UpdateScrollBar();
   RefreshStatus();
   if (pane_) InvalidateRect(pane_, nullptr, FALSE);
 }
 
+void ChartView::DropControls() {
+  if (!controls_) return;
+  DetachPageControls(pane_);
+  controls_.reset();
+}
+
 void ChartView::ClearPage() {
   // The old page's controls go before the new page is laid out.
-  controls_.reset();
+  DropControls();
   scroll_ = 0;
   wheelRemainder_ = 0;
   hover_ = selected_ = pressed_ = SwatchRef{};
@@ -161,8 +171,8 @@ LRESULT ChartView::OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintStatusLine();
       return 0;
     case WM_DESTROY:
-      // The page's controls die with the pane; nothing may touch them after this.
-      controls_.reset();
+      // The page's controls would die with the pane; they go first, in their own order.
+      DropControls();
       break;
     default:
       break;
@@ -221,7 +231,7 @@ LRESULT ChartView::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
     case WM_DESTROY:
-      controls_.reset();
+      DropControls();
       break;
     default:
       break;

@@ -40,6 +40,8 @@ class ChartView final : public platform::Browser {
   const std::wstring& StatusText() const { return status_; }
   // A swatch's cell in pane client pixels, where it is on screen now.
   RECT CellOnScreen(SwatchRef ref) const;
+  // Selects a swatch as a click does, scrolling it into view.
+  void Select(SwatchRef ref);
 
  private:
   static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -66,7 +68,6 @@ class ChartView final : public platform::Browser {
   void OnLButtonDblClk(POINT client);
   void OnKeyDown(WPARAM key);
   bool MoveSelection(WPARAM key);
-  void Select(SwatchRef ref);
   void SetHover(SwatchRef ref);
   void CopySelection();
   void OpenCard(SwatchRef ref);
@@ -77,6 +78,7 @@ class ChartView final : public platform::Browser {
   void OnPageCommand(int id, int code);
   void LayOut();
   void ClearPage();
+  void DropControls();
 
   HWND frame_ = nullptr;
   HWND pane_ = nullptr;

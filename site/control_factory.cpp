@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "skin/core/attach.h"
+#include "skin/core/detach.h"
 #include "skin/core/window_props.h"
 
 namespace site {
@@ -25,11 +26,6 @@ void EnsureCommonControls() {
   (void)done;
 }
 
-// Controls made after the form was skinned announce themselves to nobody: the page
-// attaches them itself, as the skin would have attached them with the form.
-void AttachLikeTheForm(HWND pane, HWND control) {
-  if (control && skin::IsSkinned(pane)) skin::AttachSkin(control);
-}
 
 }  // namespace
 
@@ -43,9 +39,7 @@ HWND CreatePageControl(HWND pane, const ControlSpec& spec, HFONT font) {
   if (!control) return nullptr;
   // The font goes in before the skin renders the control's faces from it.
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  // Under the skin, so that the skin's removal on WM_DESTROY puts this one back.
   if (spec.subclass) SetWindowSubclass(control, spec.subclass, spec.subclassId, 0);
-  AttachLikeTheForm(pane, control);
   return control;
 }
 
@@ -60,8 +54,16 @@ HWND CreateUpDown(HWND pane, HWND buddy, int id, int low, int high, int value) {
   SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
   SendMessageW(arrows, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
   SendMessageW(arrows, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
-  AttachLikeTheForm(pane, arrows);
   return arrows;
+}
+
+void AttachPageControls(HWND pane) {
+  if (!pane || !skin::IsSkinned(pane)) return;
+  EnumChildWindows(pane, skin::AttachChildProc, 0);
+}
+
+void DetachPageControls(HWND pane) {
+  if (pane) EnumChildWindows(pane, skin::DetachChildProc, 0);
 }
 
 const wchar_t* OptionButtonClass() {

@@ -1,7 +1,7 @@
 #pragma once
-// Making a page's controls: created as children of the page pane, given the form's font,
-// and attached to the skin at once when the pane wears it, so that they look like every
-// other control of the program.
+// Making a page's controls: created as children of the page pane and given the form's
+// font; once a page has made them all, they are attached to the skin when the pane wears
+// it, so that they look like every other control of the program.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -23,6 +23,16 @@ struct ControlSpec {
 };
 
 HWND CreatePageControl(HWND pane, const ControlSpec& spec, HFONT font);
+
+// Attaches the pane's controls to the skin when the pane is skinned. Controls made after
+// the form was skinned announce themselves to nobody, so the page does what the skin did
+// for the form's own. Called after every control and every subclass of them is in place:
+// the skin's procedure must be the outermost, or its removal would cut later ones out.
+void AttachPageControls(HWND pane);
+// The reverse, before any of the controls goes: with the skin's procedure off them, each
+// later subclass can be taken off in its own order (up-down arrows take theirs off their
+// text box when they are destroyed).
+void DetachPageControls(HWND pane);
 
 // Up-down arrows bound to an edit's right edge, setting the edit's number in [low, high].
 HWND CreateUpDown(HWND pane, HWND buddy, int id, int low, int high, int value);

@@ -191,6 +191,8 @@ class MixerControls final : public PageControls {
   bool updating_ = false;
   OwnedWindow models_[std::size(Models)];
   OwnedWindow labels_[MaxChannels];
+  // The arrows subclass their text boxes and take the subclass off when they go: they go
+  // before the boxes (members go in reverse order), or the boxes would keep it for good.
   OwnedWindow edits_[MaxChannels];
   OwnedWindow arrows_[MaxChannels];
 };
