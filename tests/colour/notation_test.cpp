@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "colour/colour_management.h"
 #include "colour/colour_models.h"
 #include "colour/notation.h"
 
@@ -285,6 +286,19 @@ TEST(Notation, HslAndHsvTextKeepsEveryEightBitColour) {
     ASSERT_TRUE(hsl && hsv);
     EXPECT_EQ(colour::ToRgb8(colour::FromHsl(std::get<Hsl>(hsl.colour->value))), rgb);
     EXPECT_EQ(colour::ToRgb8(colour::FromHsv(std::get<Hsv>(hsv.colour->value))), rgb);
+  });
+}
+
+// Lab written to its decimals loses nothing a screen colour needs: reading the text back
+// reaches the same 8-bit colour as the unrounded Lab does.
+TEST(Notation, LabTextKeepsEveryEightBitColour) {
+  constexpr int kStep = 15;
+  ForGrid(kStep, [](const Rgb8& rgb) {
+    const Lab lab = colour::SrgbToLab(rgb);
+    const colour::ParseResult result = ParseColour(colour::FormatLab(lab));
+    ASSERT_TRUE(result);
+    EXPECT_EQ(colour::LabToSrgb(std::get<Lab>(result.colour->value)), colour::LabToSrgb(lab))
+        << Narrow(colour::FormatLab(lab));
   });
 }
 
