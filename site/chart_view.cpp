@@ -66,6 +66,7 @@ ChartView::ChartView(HWND parent, const RECT& bounds) {
   pane_ = CreateWindowExW(0, ChartPaneClassName, L"", PaneStyle, 0, 0, width,
                           height > StatusLineHeight ? height - StatusLineHeight : height, frame_,
                           nullptr, instance, this);
+  MakeBackBuffer();
 }
 
 ChartView::~ChartView() {
@@ -188,12 +189,17 @@ LRESULT ChartView::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintPane();
       return 0;
     case WM_SIZE:
+      MakeBackBuffer();
       LayOut();
       UpdateScrollBar();
       if (scroll_ > MaxScroll()) ScrollTo(MaxScroll());
       return 0;
     case WM_VSCROLL:
       OnVScroll(LOWORD(wParam));
+      return 0;
+    case WM_TIMER:
+      if (wParam != ThumbTimerId) break;
+      DrawThumb();
       return 0;
     case WM_MOUSEWHEEL:
       OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
@@ -232,6 +238,7 @@ LRESULT ChartView::OnPaneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
       DropControls();
+      back_.reset();
       break;
     default:
       break;

@@ -12,12 +12,15 @@
 #include "site/page.h"
 #include "site/page_controls.h"
 #include "site/view_fonts.h"
+#include "skin/render/gdi_guard.h"
 
 namespace site {
 
 inline constexpr wchar_t ChartViewClassName[] = L"TintoraChartView";
 inline constexpr wchar_t ChartPaneClassName[] = L"TintoraChartPage";
 inline constexpr int StatusLineHeight = 22;  // pixels, at the bottom of the view
+// The pane's one timer: the scroll bar catching up with a burst of scroll steps.
+inline constexpr UINT_PTR ThumbTimerId = 1;
 
 class ChartView final : public platform::Browser {
  public:
@@ -52,6 +55,7 @@ class ChartView final : public platform::Browser {
   // view_paint.cpp
   void PaintPane();
   void PaintStatusLine();
+  void MakeBackBuffer();
   // view_scroll.cpp
   void ScrollTo(int position);
   void UpdateScrollBar();
@@ -59,6 +63,7 @@ class ChartView final : public platform::Browser {
   void OnMouseWheel(short delta);
   bool OnScrollKey(WPARAM key);
   void ScrollIntoView(SwatchRef ref);
+  void DrawThumb();
   int BodyHeight() const;
   // view_input.cpp
   void OnMouseMove(POINT client);
@@ -83,6 +88,9 @@ class ChartView final : public platform::Browser {
   HWND frame_ = nullptr;
   HWND pane_ = nullptr;
   ViewFonts fonts_;
+  // The pane's size in pixels, where each exposed strip is composed before it is shown;
+  // made with the pane and again when its size changes.
+  std::unique_ptr<skin::MemorySurface> back_;
   std::wstring address_;
   Page page_;
   std::unique_ptr<PageControls> controls_;
@@ -94,6 +102,7 @@ class ChartView final : public platform::Browser {
   unsigned navigations_ = 0;  // pages shown so far
   unsigned downAt_ = 0;       // the page the left button last went down on
   bool trackingLeave_ = false;
+  bool thumbPending_ = false;  // the scroll bar is yet to show the scroll position
   std::wstring message_;    // said until the pointer moves to another swatch
   std::wstring status_;
 };

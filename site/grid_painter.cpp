@@ -143,23 +143,29 @@ void PaintCell(HDC dc, const Section& section, int index, const ViewFonts& fonts
   }
 }
 
-void PaintHeads(HDC dc, const Section& section, const ViewFonts& fonts) {
+bool LineInClip(int top, int height, const RECT& clip) { return top < clip.bottom && top + height > clip.top; }
+
+// Heads over the columns and slots, and left of the rows that reach into the clip.
+void PaintHeads(HDC dc, const Section& section, const RECT& clip, const ViewFonts& fonts) {
   const SectionLayout& at = section.layout;
   const CellStyle& style = *section.style;
   skin::Selected font(dc, fonts.body());
   SetTextColor(dc, MutedInk);
-  for (size_t c = 0; c < section.columnHeads.size(); ++c) {
-    int left = at.grid.left + static_cast<int>(c) * style.width;
-    DrawLine(dc, section.columnHeads[c], left, at.headsTop, style.width, TextAlign::Centre);
-  }
-  for (size_t s = 0; s < section.slotHeads.size() && s < MaxLabelLines; ++s) {
-    const TextSlot& slot = style.slots[s];
-    DrawLine(dc, section.slotHeads[s], at.grid.left + slot.x, at.headsTop, slot.width,
-             slot.align);
+  if (LineInClip(at.headsTop, HeadsHeight, clip)) {
+    for (size_t c = 0; c < section.columnHeads.size(); ++c) {
+      int left = at.grid.left + static_cast<int>(c) * style.width;
+      DrawLine(dc, section.columnHeads[c], left, at.headsTop, style.width, TextAlign::Centre);
+    }
+    for (size_t s = 0; s < section.slotHeads.size() && s < MaxLabelLines; ++s) {
+      const TextSlot& slot = style.slots[s];
+      DrawLine(dc, section.slotHeads[s], at.grid.left + slot.x, at.headsTop, slot.width,
+               slot.align);
+    }
   }
   const int chipMiddle = (style.chip.top + style.chip.bottom) / 2;
   for (size_t r = 0; r < section.rowHeads.size(); ++r) {
     int top = at.grid.top + static_cast<int>(r) * style.height + chipMiddle - BodyLineHeight / 2;
+    if (!LineInClip(top, BodyLineHeight, clip)) continue;
     DrawLine(dc, section.rowHeads[r], at.box.left, top, RowHeadWidth - HoverOutset * 2,
              TextAlign::Right);
   }
@@ -168,14 +174,14 @@ void PaintHeads(HDC dc, const Section& section, const ViewFonts& fonts) {
 void PaintSection(HDC dc, const Section& section, int number, const RECT& clip,
                   const ViewFonts& fonts, const Highlight& highlight) {
   const SectionLayout& at = section.layout;
-  if (!section.title.empty()) {
+  if (!section.title.empty() && LineInClip(at.title.y, HeadingHeight, clip)) {
     skin::Selected font(dc, fonts.heading());
     SetTextColor(dc, Ink);
     DrawLine(dc, section.title, at.title.x, at.title.y, at.box.right - at.box.left,
              TextAlign::Left, HeadingHeight);
   }
   skin::Selected font(dc, fonts.body());
-  if (!section.note.empty()) {
+  if (!section.note.empty() && LineInClip(at.note.y, NoteHeight, clip)) {
     SetTextColor(dc, MutedInk);
     DrawLine(dc, section.note, at.note.x, at.note.y, at.box.right - at.box.left, TextAlign::Left);
   }
@@ -187,7 +193,7 @@ void PaintSection(HDC dc, const Section& section, int number, const RECT& clip,
               &box, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
   }
   if (!section.style || section.swatches.empty()) return;
-  PaintHeads(dc, section, fonts);
+  PaintHeads(dc, section, clip, fonts);
 
   // Only the rows that reach into the part being painted.
   const int pitch = section.style->height;

@@ -13,23 +13,35 @@ constexpr int StatusTextInset = 8;  // pixels from the left edge
 
 }  // namespace
 
+void ChartView::MakeBackBuffer() {
+  RECT client{};
+  if (pane_) GetClientRect(pane_, &client);
+  back_.reset();
+  if (client.right > 0 && client.bottom > 0)
+    back_ = std::make_unique<skin::MemorySurface>(client.right, client.bottom);
+}
+
 void ChartView::PaintPane() {
   platform::PaintScope paint(pane_);
   if (!paint.dc()) return;
   const RECT dirty = paint.dirty();
   const int width = dirty.right - dirty.left;
   const int height = dirty.bottom - dirty.top;
-  if (width <= 0 || height <= 0) return;
-  skin::MemorySurface strip(width, height);
-  if (!strip) return;
-  // The strip's pixels are page pixels shifted by the scroll and the strip's corner.
+  if (width <= 0 || height <= 0 || !back_ || !*back_) return;
+  HDC back = *back_;
+  // Only the strip is painted, where it lies in the pane: the buffer's pixels are page
+  // pixels shifted up by the scroll, and the page is clipped to the strip.
   POINT oldOrigin{};
-  SetViewportOrgEx(strip, -dirty.left, -(dirty.top + scroll_), &oldOrigin);
+  SetViewportOrgEx(back, 0, -scroll_, &oldOrigin);
   RECT clip = dirty;
   OffsetRect(&clip, 0, scroll_);
-  PaintPage(strip, page_, clip, fonts_, Highlight{hover_, selected_});
-  SetViewportOrgEx(strip, oldOrigin.x, oldOrigin.y, nullptr);
-  BitBlt(paint.dc(), dirty.left, dirty.top, width, height, strip, 0, 0, SRCCOPY);
+  HRGN strip = CreateRectRgnIndirect(&dirty);
+  SelectClipRgn(back, strip);
+  DeleteObject(strip);
+  PaintPage(back, page_, clip, fonts_, Highlight{hover_, selected_});
+  SelectClipRgn(back, nullptr);
+  SetViewportOrgEx(back, oldOrigin.x, oldOrigin.y, nullptr);
+  BitBlt(paint.dc(), dirty.left, dirty.top, width, height, back, dirty.left, dirty.top, SRCCOPY);
 }
 
 void ChartView::PaintStatusLine() {

@@ -13,6 +13,9 @@ constexpr int LineStep = 40;         // pixels for an arrow key or a scroll-bar 
 constexpr int DefaultWheelLines = 3;  // when the system setting cannot be read
 constexpr int WheelLineStep = LineStep / 2;
 constexpr int KeepInView = 8;        // pixels kept above or below a swatch scrolled to
+// The scroll bar's thumb follows a burst of steps this long after its first: drawing the
+// scroll bar costs several times a step's own work under some themes.
+constexpr UINT ThumbDelayMs = 30;
 
 }  // namespace
 
@@ -46,8 +49,16 @@ void ChartView::ScrollTo(int position) {
   info.cbSize = sizeof(info);
   info.fMask = SIF_POS | SIF_DISABLENOSCROLL;
   info.nPos = scroll_;
-  SetScrollInfo(pane_, SB_VERT, &info, TRUE);
+  SetScrollInfo(pane_, SB_VERT, &info, FALSE);
+  if (!thumbPending_) thumbPending_ = SetTimer(pane_, ThumbTimerId, ThumbDelayMs, nullptr) != 0;
   UpdateWindow(pane_);
+}
+
+void ChartView::DrawThumb() {
+  KillTimer(pane_, ThumbTimerId);
+  thumbPending_ = false;
+  // The whole non-client area: the scroll bar at its present position.
+  SendMessageW(pane_, WM_NCPAINT, 1, 0);
 }
 
 void ChartView::OnVScroll(WORD request) {
