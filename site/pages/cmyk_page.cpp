@@ -21,11 +21,11 @@ constexpr int BlackRampColumns = 11;
 
 constexpr CellStyle TintCell{
     .width = 56,
-    .height = 60,
+    .height = 64,
     .chip = {4, 3, 52, 31},
     .look = CellLook::Tile,
     .slotCount = 2,
-    .slots = {TextSlot{0, 33, 56, TextAlign::Centre}, TextSlot{0, 46, 56, TextAlign::Centre}},
+    .slots = {TextSlot{0, 36, 56, TextAlign::Centre}, TextSlot{0, 48, 56, TextAlign::Centre}},
 };
 
 struct InkPair {

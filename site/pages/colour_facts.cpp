@@ -32,20 +32,21 @@ constexpr CellStyle NotationRow{
               TextSlot{380, 4, 276, TextAlign::Left, false, true}},
 };
 
-constexpr CellStyle NamedRow{
-    .width = ResultWidth,
-    .height = 26,
-    .chip = {4, 3, 52, 23},
-    .look = CellLook::Row,
+// The nearest named colour beside the large swatch: its patch, names, code and distance.
+constexpr CellStyle NamedTile{
+    .width = 300,
+    .height = 150,
+    .chip = {3, 3, 297, 83},
+    .look = CellLook::Tile,
     .slotCount = 4,
-    .slots = {TextSlot{66, 6, 150, TextAlign::Left}, TextSlot{222, 6, 120, TextAlign::Left},
-              TextSlot{348, 6, 70, TextAlign::Left},
-              TextSlot{424, 6, 230, TextAlign::Left, false, true}},
+    .slots = {TextSlot{3, 90, 294, TextAlign::Left, true}, TextSlot{3, 108, 294, TextAlign::Left},
+              TextSlot{3, 124, 90, TextAlign::Left},
+              TextSlot{100, 124, 194, TextAlign::Left, false, true}},
 };
 
 std::wstring DeltaText(double deltaE) {
   wchar_t text[32] = {};
-  std::swprintf(text, std::size(text), L"ΔE00 %.2f", deltaE);
+  std::swprintf(text, std::size(text), L"ΔE00 %.2f away", deltaE);
   return text;
 }
 
@@ -121,8 +122,7 @@ Section NotationSection(const ColourFacts& facts) {
 Section NearestNamedSection(const ColourFacts& facts) {
   Section section;
   section.title = L"Nearest named colour";
-  section.style = &NamedRow;
-  section.fullWidth = true;
+  section.style = &NamedTile;
   const colour::NearestNamed nearest = colour::NearestNamedColour(facts.screen);
   if (!nearest.colour) return section;
   const colour::NamedColour& named = *nearest.colour;

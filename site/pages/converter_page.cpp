@@ -32,7 +32,7 @@ constexpr int RowHeight = 24;
 constexpr size_t ResultsStart = 1;
 
 // Enter in the text box converts, as the button does; without this a single-line text box
-// only beeps.
+// only beeps. On the button too: outside a dialog a focused button ignores Enter.
 LRESULT CALLBACK EnterConverts(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                UINT_PTR, DWORD_PTR) {
   switch (message) {
@@ -67,7 +67,7 @@ class ConverterControls final : public PageControls {
     convert_ = CreatePageControl(pane,
                                  {L"Button", L"Convert", WS_TABSTOP | BS_PUSHBUTTON, 0,
                                   {left, room.top, left + ButtonWidth, room.top + RowHeight},
-                                  ConvertId},
+                                  ConvertId, EnterConverts, EnterSubclassId},
                                  font);
   }
 
@@ -93,9 +93,10 @@ class ConverterControls final : public PageControls {
       return;
     }
     ColourFacts facts = FactsOf(*result_->colour);
+    // The swatch and the nearest named colour side by side, the notations below.
     page.sections.push_back(SwatchSection(facts));
-    page.sections.push_back(NotationSection(facts));
     page.sections.push_back(NearestNamedSection(facts));
+    page.sections.push_back(NotationSection(facts));
   }
 
   HWND input() const { return input_; }
@@ -118,9 +119,9 @@ Page BuildConverterPage() {
   Section input;
   input.title = L"Colour to convert";
   input.paragraphs = {
-      L"#663399  #639  rgb(102, 51, 153)  102,51,153  hsl(270, 50%, 40%)  hsv(270, 67%, 60%)  "
-      L"cmyk(60%, 80%, 0%, 0%)  lab(32.9 42.9 -47.7)  0x00993366  &H00993366&  $00993366  "
-      L"10040166  rebeccapurple  丽贝卡紫"};
+      L"For example: #663399, #639, rgb(102, 51, 153), 102 51 153, hsl(270, 50%, 40%), "
+      L"hsv(270, 67%, 60%), cmyk(60%, 80%, 0%, 0%), lab(32.9 42.9 -47.7), 0x00993366, "
+      L"&H00993366&, $00993366, 10040166, rebeccapurple or 丽贝卡紫."};
   input.room = Room;
   input.selectable = false;
   page.sections.push_back(std::move(input));

@@ -124,6 +124,7 @@ class MixerControls final : public PageControls {
   void Fill(Page& page) override {
     ColourFacts facts = FactsOf(Given());
     page.sections.resize(ResultsStart);
+    // The swatch beside the controls; the notations, then the nearest named colour, below.
     page.sections.push_back(SwatchSection(facts));
     page.sections.push_back(NotationSection(facts));
     page.sections.push_back(NearestNamedSection(facts));
