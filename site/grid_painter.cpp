@@ -192,7 +192,7 @@ void PaintSection(HDC dc, const Section& section, int number, const RECT& clip,
     DrawTextW(dc, section.paragraphs[i].c_str(), static_cast<int>(section.paragraphs[i].size()),
               &box, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
   }
-  if (!section.style || section.swatches.empty()) return;
+  if (!section.style || section.swatches.empty() || section.style->height <= 0) return;
   PaintHeads(dc, section, clip, fonts);
 
   // Only the rows that reach into the part being painted.

@@ -6,6 +6,7 @@ SwatchRef HitTest(const Page& page, POINT point) {
   for (size_t s = 0; s < page.sections.size(); ++s) {
     const Section& section = page.sections[s];
     if (!section.style || !section.selectable || !PtInRect(&section.layout.grid, point)) continue;
+    if (section.style->width <= 0 || section.style->height <= 0) continue;
     const RECT& grid = section.layout.grid;
     int column = (point.x - grid.left) / section.style->width;
     int row = (point.y - grid.top) / section.style->height;
