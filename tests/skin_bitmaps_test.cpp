@@ -90,6 +90,10 @@ TEST_F(SkinBitmaps, SpotValuesOfTheArtwork) {
       {button_, 3, 83, 0xE8C387}, {combo_, 8, 0, 0x5F5519},   {combo_, 11, 7, 0xACA584},
       {check_, 8, 0, 0x1DB754},   {check_, 17, 0, 0x8CDAA8},  {check_, 3, 7, 0x029135},
       {check_, 13, 20, 0x88D3A3}, {header_, 2, 9, 0xD9B07A},  {header_, 7, 16, 0xFFF2C8},
+      // The ends of the hover circle's ramp (top left, bottom right) and of the pressed one's
+      // (bottom left, top right): the check box's hover and pressed fills come from them.
+      {glyph_, 3, 14, 0xF8EAC3},  {glyph_, 9, 24, 0xFDF5E0},  {glyph_, 3, 37, 0xF5E1AD},
+      {glyph_, 9, 27, 0xFDF1D4},
   };
   for (const auto& s : spots) EXPECT_EQ(s.bitmap.at(s.x, s.y), s.colour) << s.x << ", " << s.y;
   for (int x = 0; x < 9; ++x) EXPECT_EQ(header_.at(x, 19), 0xF2DAC0u) << x;
