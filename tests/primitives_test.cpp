@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -58,11 +59,37 @@ TEST(Primitives, FillAndFrameCoverExactlyTheirRectangles) {
   }
 }
 
-// Catches text cut short, at a fixed buffer or a code page.
-TEST(Primitives, WindowTextIsReadWhole) {
+// A window that answers the text requests with the counts the test sets, and holds "OK".
+struct TextAnswers {
+  LRESULT length, copied;
+} g_answers{};
+LRESULT CALLBACK AnsweringProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETTEXTLENGTH) return g_answers.length;
+  if (message != WM_GETTEXT) return DefWindowProcW(hwnd, message, wParam, lParam);
+  lstrcpynW(reinterpret_cast<wchar_t*>(lParam), L"OK", static_cast<int>(wParam));
+  return g_answers.copied;
+}
+
+// Catches text cut short, at a fixed buffer or a code page, and a length or count taken on
+// the window's word: INT_MAX overflows the buffer size, a count past the buffer reads beyond.
+TEST(Primitives, WindowTextIsReadWholeAndNoFurther) {
   const std::wstring texts[] = {L"OK", std::wstring(300, L'x') + L" \u00FC\u20AC\u4E2D\u6587", L""};
   for (const std::wstring& text : texts) {
     EXPECT_EQ(skin::WindowText(MakeWindow(0, L"STATIC", text.c_str(), WS_POPUP).get()), text);
+  }
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = AnsweringProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TintoraAnsweringText";
+  RegisterClassW(&wc);
+  Window window = MakeWindow(0, wc.lpszClassName, L"", WS_POPUP);
+  const struct {
+    TextAnswers answers;
+    const wchar_t* read;
+  } cases[] = {{{INT_MAX, 2}, L"OK"}, {{2, 4000}, L"OK"}, {{1, 2}, L"O"}, {{-5, 2}, L""}};
+  for (const auto& c : cases) {
+    g_answers = c.answers;
+    EXPECT_EQ(skin::WindowText(window.get()), c.read) << c.answers.length << " " << c.answers.copied;
   }
 }
 
