@@ -69,6 +69,8 @@ class Form {
   // and before Form_Load, as part of loading the form.
   virtual void CreateOtherControls() {}
   virtual void Form_Load() {}
+  // A press on the form's surface (not on a control), and its release: the release is
+  // reported only when the press kept the mouse until then.
   virtual void Form_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   virtual void Form_MouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   // A command button, label or image was clicked.

@@ -211,6 +211,31 @@ TEST_F(ChartWindow, ClosingTheMainWindowWithForm2OpenKeepsTheProgramAlive) {
   EXPECT_EQ(platform::LoadedFormCount(), 0);
 }
 
+// A form whose creation fails after its first message (here its WM_CREATE is refused) was
+// never loaded: the count of loaded forms, which keeps the process alive, stays as it was.
+TEST_F(ChartWindow, AFormThatFailsToBeCreatedLeavesTheLoadedFormsAsTheyWere) {
+  static WNDPROC formProcedure = nullptr;
+  const HHOOK hook = SetWindowsHookExW(
+      WH_CBT,
+      [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        auto created = reinterpret_cast<HWND>(wParam);
+        if (code == HCBT_CREATEWND && skin::WindowClassName(created) == platform::Form::WindowClass) {
+          formProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+              created, GWLP_WNDPROC,
+              reinterpret_cast<LONG_PTR>(+[](HWND hwnd, UINT message, WPARAM w, LPARAM l) -> LRESULT {
+                return message == WM_CREATE ? -1 : CallWindowProcW(formProcedure, hwnd, message, w, l);
+              })));
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+      },
+      nullptr, GetCurrentThreadId());
+  Form2().Show();
+  UnhookWindowsHookEx(hook);
+  EXPECT_FALSE(Form2().IsLoaded());
+  EXPECT_EQ(platform::LoadedFormCount(), 1);
+  EXPECT_TRUE(soft().IsLoaded());
+}
+
 TEST_F(ChartWindow, LoginLeadsHereThroughTheRealDialog) {
   soft().Unload();
   ASSERT_EQ(skin::SkinnedWindowCount, 0);

@@ -222,33 +222,38 @@ TEST_F(LoginDialog, AccessKeysMoveTheFocus) {
   EXPECT_EQ(GetFocus(), user());
 }
 
-TEST_F(LoginDialog, DragMovesTheWindowOnceAtReleaseAndAStrayReleaseDoesNot) {
-  RECT start{};
-  GetWindowRect(dialog(), &start);
-  // A press on the panel, a release 300 twips right and 150 twips lower.
-  SendMessageW(dialog(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 200));
-  SendMessageW(dialog(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(160, 205));
-  RECT during{};
-  GetWindowRect(dialog(), &during);
-  EXPECT_TRUE(EqualRect(&during, &start)) << "the window must not follow the mouse";
-  SendMessageW(dialog(), WM_LBUTTONUP, 0, MAKELPARAM(170, 210));
-  RECT moved{};
-  GetWindowRect(dialog(), &moved);
-  EXPECT_EQ(moved.left - start.left, 20);
-  EXPECT_EQ(moved.top - start.top, 10);
-
-  // A release with no press on the surface before it moves nothing.
-  SendMessageW(dialog(), WM_LBUTTONUP, 0, MAKELPARAM(30, 30));
-  RECT after{};
-  GetWindowRect(dialog(), &after);
-  EXPECT_TRUE(EqualRect(&after, &moved));
-
-  // Neither does a press on a label: it is the label's.
+// The window jumps once, at the release, by the distance from the press (20 x 10 pixels are
+// 300 x 150 twips), and only for a press on its own surface that kept the mouse until then.
+TEST_F(LoginDialog, ADragMovesTheWindowOnceAtReleaseAfterAPressThatKeptTheMouse) {
   RECT label = Form1().ControlRect(L"lblLabels", 0);
-  SendMessageW(dialog(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(label.left + 2, label.top + 2));
-  SendMessageW(dialog(), WM_LBUTTONUP, 0, MAKELPARAM(label.left + 40, label.top + 40));
-  GetWindowRect(dialog(), &after);
-  EXPECT_TRUE(EqualRect(&after, &moved));
+  const POINT panel{150, 200}, onLabel{label.left + 2, label.top + 2};
+  const struct {
+    const char* what;
+    bool press;
+    POINT at;
+    bool captureLost;
+    int dx, dy;
+  } drags[] = {
+      {"press on the panel", true, panel, false, 20, 10},
+      {"no press", false, panel, false, 0, 0},
+      {"press on a label", true, onLabel, false, 0, 0},
+      {"press that lost the mouse", true, panel, true, 0, 0},
+  };
+  for (const auto& d : drags) {
+    SCOPED_TRACE(d.what);
+    RECT start{}, during{}, after{};
+    GetWindowRect(dialog(), &start);
+    if (d.press) SendMessageW(dialog(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(d.at.x, d.at.y));
+    SendMessageW(dialog(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(d.at.x + 10, d.at.y + 5));
+    GetWindowRect(dialog(), &during);
+    EXPECT_TRUE(EqualRect(&during, &start)) << "the window must not follow the mouse";
+    if (d.captureLost) SetCapture(user());
+    SendMessageW(dialog(), WM_LBUTTONUP, 0, MAKELPARAM(d.at.x + 20, d.at.y + 10));
+    ReleaseCapture();
+    GetWindowRect(dialog(), &after);
+    EXPECT_EQ(after.left - start.left, d.dx);
+    EXPECT_EQ(after.top - start.top, d.dy);
+  }
 }
 
 TEST_F(LoginDialog, TheHotSpotOverTheEmblemMinimises) {
