@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "skin/core/skin_kind.h"
 #include "skin/interaction/hit_tests.h"
 #include "skin/render/painters.h"
 #include "tests/support/message_box_watcher.h"
@@ -170,6 +171,27 @@ TEST_F(Interaction, FocusRerendersBothButtonsThenSpacePressesAndReleasesAndEnter
   EXPECT_EQ(LookOf(second), Look(StateHover, 0, false));
 }
 
+// Pressed by the space bar or the mouse, then the focus goes elsewhere: the release will
+// not come here, so the pressed look must not outlive the focus.
+TEST_F(Interaction, APressedLookEndsWithTheFocus) {
+  HWND button = AddButton();
+  HWND other = AddButton(10, 50);
+  form().Skin();
+  const struct {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  } presses[] = {{WM_KEYDOWN, VK_SPACE, 0x00390001}, {WM_LBUTTONDOWN, MK_LBUTTON, At(20, 10)}};
+  for (const auto& p : presses) {
+    SetFocus(button);
+    SendMessageW(button, p.message, p.wParam, p.lParam);
+    ASSERT_EQ(Prop(button, PropOldState), StatePressed);
+    SetFocus(other);
+    test::SkinForm::Repaint(button);
+    EXPECT_EQ(Shown(button), FaceSpot(StateNormal)) << "pressed by message " << p.message;
+  }
+}
+
 TEST_F(Interaction, DisablingAtRestShowsNothingUntilThePaintAndEnablingGoesBackToNormal) {
   HWND button = AddButton();
   form().Skin();
@@ -210,7 +232,7 @@ TEST_F(Interaction, AComboLightsOnItsDropButtonAreaAndRepaintsWhenMoved) {
   }
   EXPECT_TRUE(IsOnDropButton(list, 3, 3));  // a drop-down list lights anywhere
 
-  PointAt(editable, 10, mid);
+  PointAt(editable, w - 5, mid);
   SendMessageW(editable, WM_MOUSEMOVE, 0, At(w - 5, mid));
   EXPECT_EQ(Prop(editable, PropOldState), StateHover);
   EXPECT_EQ(Prop(editable, PropMouseFlag), 1);
@@ -414,6 +436,25 @@ TEST_F(Interaction, ActivationSkinsOwnedWindowsAndOurFormsBeforeTheFormSeesItBut
   EXPECT_EQ(activations, 1);
   EXPECT_EQ(SkinnedWindowCount, before);
   for (HWND w : {ours, owned, stranger}) DestroyWindow(w);
+}
+
+// A control holding the mouse gets moves with the cursor elsewhere. Counted as an entry,
+// such a move asks for a leave that Wine never sends, and the next real hover asks for
+// none: the control then stays hovered. (A header asks for leaves of its own.)
+TEST_F(Interaction, AMoveWithTheCursorElsewhereIsNoEntrySoTheNextHoverEndsInALeave) {
+  const HWND controls[] = {
+      AddGlyph(gallery::CheckBoxClass, 10), AddGlyph(gallery::OptionButtonClass, 40),
+      form().Add(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 70, 150, 200)};
+  form().Skin();
+  for (HWND w : controls) {
+    PointAway();
+    SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, At(-300, 400));
+    PointAt(w, 5, 5);
+    SendMessageW(w, WM_MOUSEMOVE, 0, At(5, 5));
+    PointAway();
+    EXPECT_TRUE(test::PumpUntil(3000, [&] { return Prop(w, PropMouseFlag) == 0; }))
+        << "no leave came to " << skin::WindowClassName(w).c_str();
+  }
 }
 
 TEST_F(Interaction, LeaveRequestsAreWellFormedAndTheCommonControlsPathDeliversTheLeave) {

@@ -6,8 +6,9 @@
 #include "skin/core/skin_state.h"
 #include "skin/core/skin_wndproc.h"
 #include "skin/core/window_props.h"
-#include "tests/support/pump.h"
 #include "tests/support/foreign_window.h"
+#include "tests/support/gdi_capacity.h"
+#include "tests/support/pump.h"
 #include "tests/support/props.h"
 #include "tests/support/recorder.h"
 
@@ -192,6 +193,72 @@ TEST_F(Attach, WindowsOfAnotherThreadAreLeftAlone) {
   SendMessageW(form_, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(foreign));
   EXPECT_FALSE(IsSkinned(foreign));
   EXPECT_EQ(SkinnedWindowCount, 1);
+}
+
+// A button destroyed by its own procedure in the middle of its attachment or of a resize
+// (it answers the caption request or the style change): it must not stay
+// counted, and its faces and region must not leak.
+TEST_F(Attach, AButtonDestroyedWhileItIsAttachedOrResizedIsNotCountedAndLeaksNothing) {
+  const struct {
+    bool resize;  // destroyed while resized rather than while attached
+    UINT message;
+  } cases[] = {{false, WM_GETTEXTLENGTH}, {false, BM_SETSTYLE}, {true, WM_GETTEXTLENGTH}};
+  ASSERT_EQ(SkinWindow(form_), 1);
+  auto destroyedWhile = [&](bool resize, UINT message) {
+    HWND button = AddChild(L"Button", BS_PUSHBUTTON, 5, 5, 75, 23);
+    test::InstallRecordingSubclass(button);
+    if (resize) {
+      ASSERT_EQ(AttachSkin(button), 1);
+    }
+    test::Recorder::SetHook([=](HWND hwnd, UINT m, WPARAM, LPARAM, LRESULT&) {
+      if (hwnd == button && m == message) DestroyWindow(hwnd);
+      return false;
+    });
+    if (resize) {
+      SetWindowPos(button, nullptr, 0, 0, 80, 24, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+      EXPECT_EQ(AttachSkin(button), 0);
+    }
+    test::Recorder::SetHook({});
+    EXPECT_FALSE(IsWindow(button));
+    EXPECT_EQ(SkinnedWindowCount, 1);
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << (c.resize ? "resized" : "attached") << ", message 0x"
+                                    << std::hex << c.message);
+    destroyedWhile(c.resize, c.message);  // what the first pass along this path keeps
+    EXPECT_EQ(test::GdiObjectsLeakedBy([&] { destroyedWhile(c.resize, c.message); }), 0);
+  }
+}
+
+// A process at the limit of its GDI objects: a button attached then keeps its own look, one
+// resized keeps its faces, recorded, so that the removal frees them.
+TEST_F(Attach, FacesThatCannotBeMadeLeaveTheButtonAsItWasAndLeakNothing) {
+  ASSERT_EQ(SkinWindow(form_), 1);
+  auto atTheLimit = [&] {
+    HWND late = AddChild(L"Button", BS_PUSHBUTTON, 5, 40, 75, 23);
+    HWND resized = AddChild(L"Button", BS_PUSHBUTTON, 5, 5, 75, 23);
+    const LONG_PTR ownProcedure = GetWindowLongPtrW(late, GWLP_WNDPROC);
+    ASSERT_EQ(AttachSkin(resized), 1);
+    {
+      test::GdiHog hog(0);
+      EXPECT_EQ(AttachSkin(late), 0);
+      SetWindowPos(resized, nullptr, 0, 0, 80, 24, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    EXPECT_EQ(GetWindowLongPtrW(late, GWLP_WNDPROC), ownProcedure);
+    EXPECT_EQ(ReadProp(late, FaceDcPropName(0)), 0);
+    EXPECT_EQ(SkinnedWindowCount, 2);
+    for (int n = 0; n < FaceCount; ++n) {
+      HGDIOBJ shown = GetCurrentObject(FaceDc(resized, n), OBJ_BITMAP);
+      EXPECT_EQ(GetObjectType(shown), static_cast<DWORD>(OBJ_BITMAP)) << "face " << n;
+      EXPECT_EQ(reinterpret_cast<HGDIOBJ>(ReadProp(resized, FaceBitmapPropName(n))), shown);
+    }
+    EXPECT_EQ(AttachSkin(late), 1);  // with room again, it is skinned as usual
+    DestroyWindow(resized);
+    DestroyWindow(late);
+  };
+  atTheLimit();  // what the first pass along these paths keeps
+  EXPECT_EQ(test::GdiObjectsLeakedBy(atTheLimit), 0);
 }
 
 TEST(ApiExists, FindsExportsAndLeavesLibrariesAsTheyWere) {
