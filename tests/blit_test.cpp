@@ -87,6 +87,24 @@ TEST(NineSlice, CornersCopyEdgesAndCentreStretch) {
   }
 }
 
+// A destination narrower than its two margins (4 against 3 + 3) gives the middle a width of
+// -2, which the stretch takes as it is: mirrored, the middle column covers the two pixels
+// up to x = 3, over the overlapping corners. Catches a width clamped to zero (the right
+// corner's columns 4 to 6 would show) and anything drawn outside the piece.
+TEST(NineSlice, ADestinationNarrowerThanItsMarginsMirrorsTheMiddleIntoIt) {
+  skin::MemorySurface source(40, 40);
+  test::PaintPositions(source, 40, 40);
+  test::DibSurface dest(4 + 8, 21 + 8, Background);
+  skin::DrawSkinPart(dest.dc(), DestX, DestY, 4, 21, source, SourceX, SourceY, 7, 21, 3, 3, 3, 3);
+  Pixels all = dest.Read();
+  EXPECT_EQ(all.Count(Background), all.width() * all.height() - 4 * 21);
+  const int columns[4] = {0, 4, 3, 3};  // source column of each destination column
+  for (int y = 0; y < 21; ++y)
+    for (int x = 0; x < 4; ++x)
+      EXPECT_EQ(all.at(DestX + x, DestY + y), test::PositionColour(SourceX + columns[x], SourceY + y))
+          << x << ", " << y;
+}
+
 // Catches a zero or negative size that still draws, a wrong result, and a keyed copy from
 // a source that cannot be read, which would blacken the destination.
 TEST(NineSlice, ZeroOrNegativeSizeDrawsNothing) {

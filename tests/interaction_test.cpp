@@ -104,9 +104,14 @@ TEST_F(Interaction, AClickPressesAtOnceALeaveBlendsHoverOnceAndDraggingOffStaysP
   SendMessageW(button, WM_MOUSEMOVE, 0, At(20, 10));
   EXPECT_EQ(Prop(button, PropMouseFlag), 1);
   EXPECT_EQ(LookOf(button), Look(StateHover, 0, true));
-  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, At(20, 10));
-  EXPECT_EQ(LookOf(button), Look(StatePressed, 0, false));
-  EXPECT_EQ(Shown(button), FaceSpot(StatePressed));
+  // A press, and a double click alike, shows the pressed face at once.
+  for (UINT press : {WM_LBUTTONDBLCLK, WM_LBUTTONDOWN}) {
+    WriteProp(button, PropOldState, StateHover);
+    StartTimer(button);
+    SendMessageW(button, press, MK_LBUTTON, At(20, 10));
+    EXPECT_EQ(LookOf(button), Look(StatePressed, 0, false)) << "message " << press;
+    EXPECT_EQ(Shown(button), FaceSpot(StatePressed)) << "message " << press;
+  }
   SendMessageW(button, WM_LBUTTONUP, 0, At(20, 10));
   EXPECT_EQ(Prop(button, PropMouseFlag), 0);
   EXPECT_EQ(LookOf(button), Look(StateNormal, 60, true));
@@ -214,12 +219,17 @@ TEST_F(Interaction, DisablingAtRestShowsNothingUntilThePaintAndEnablingGoesBackT
 
 // ---- Combo boxes ----
 
-TEST_F(Interaction, AComboLightsOnItsDropButtonAreaAndRepaintsWhenMoved) {
-  HWND editable = form().Add(L"ComboBox", CBS_DROPDOWN | WS_VSCROLL, 10, 10, 150, 200);
-  HWND list = form().Add(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 60, 150, 200);
-  SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"one"));
+// What each event makes of a combo box's drop button and of a drive list's. The drive list
+// is styled as an editable combo here, so that only its kind makes all of it the button.
+// A state of Untouched means the skin painted nothing (OLDSTATE keeps a value no paint
+// writes).
+constexpr int Untouched = 7;
+
+TEST_F(Interaction, CombosAndDriveListsFollowTheirDropButtonTheCursorAndTheirMoves) {
+  HWND combo = form().Add(L"ComboBox", CBS_DROPDOWN | WS_VSCROLL, 10, 10, 150, 200);
+  HWND drive = form().Add(gallery::DriveListClass, CBS_DROPDOWN | WS_VSCROLL, 10, 60, 150, 200);
   form().Skin();
-  const int w = test::WindowSize(editable).cx, h = test::WindowSize(editable).cy, mid = h / 2;
+  const int w = test::WindowSize(combo).cx, h = test::WindowSize(combo).cy, mid = h / 2;
   const int b = GetSystemMetrics(SM_CXVSCROLL);
   // Each edge of the drop button: the last point on it, the first off it.
   const POINT edges[][2] = {{{w - b - 2, mid}, {w - b - 3, mid}},
@@ -227,66 +237,105 @@ TEST_F(Interaction, AComboLightsOnItsDropButtonAreaAndRepaintsWhenMoved) {
                             {{w - 5, 2}, {w - 5, 1}},
                             {{w - 5, h - 2}, {w - 5, h - 1}}};
   for (const auto& e : edges) {
-    EXPECT_TRUE(IsOnDropButton(editable, e[0].x, e[0].y)) << e[0].x << "," << e[0].y;
-    EXPECT_FALSE(IsOnDropButton(editable, e[1].x, e[1].y)) << e[1].x << "," << e[1].y;
+    EXPECT_TRUE(IsOnDropButton(combo, e[0].x, e[0].y)) << e[0].x << "," << e[0].y;
+    EXPECT_FALSE(IsOnDropButton(combo, e[1].x, e[1].y)) << e[1].x << "," << e[1].y;
   }
-  EXPECT_TRUE(IsOnDropButton(list, 3, 3));  // a drop-down list lights anywhere
-
-  PointAt(editable, w - 5, mid);
-  SendMessageW(editable, WM_MOUSEMOVE, 0, At(w - 5, mid));
-  EXPECT_EQ(Prop(editable, PropOldState), StateHover);
-  EXPECT_EQ(Prop(editable, PropMouseFlag), 1);
-  SendMessageW(editable, WM_MOUSEMOVE, MK_LBUTTON, At(w - 5, mid));
-  EXPECT_EQ(Prop(editable, PropOldState), StatePressed);
-  SendMessageW(editable, WM_MOUSEMOVE, 0, At(10, mid));
-  EXPECT_EQ(Prop(editable, PropOldState), StateNormal);
-  SendMessageW(list, WM_MOUSEMOVE, 0, At(10, mid));
-  EXPECT_EQ(Prop(list, PropOldState), StateHover);
-  SendMessageW(list, WM_MOUSELEAVE, 0, 0);
-  EXPECT_EQ(Prop(list, PropOldState), StateNormal);
-  EXPECT_EQ(Prop(list, PropMouseFlag), 0);
-
-  // Moved, it repaints normal; pressed while its list is open.
-  int state = StateHover;
-  PaintComboButton(list, nullptr, state, true);
-  SetWindowPos(list, nullptr, 20, 70, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_EQ(Prop(list, PropOldState), StateNormal);
-  SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
-  SetWindowPos(list, nullptr, 10, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_EQ(Prop(list, PropOldState), StatePressed);
-  SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
+  const int on = w - 5, off = 10;
+  const struct {
+    UINT message;  // 0: the window is moved
+    WPARAM wParam;
+    int x;
+    bool cursorOver;
+    int combo, drive;  // OLDSTATE afterwards
+  } steps[] = {
+      {WM_MOUSEMOVE, 0, off, true, StateNormal, StateHover},
+      {WM_MOUSEMOVE, 0, on, true, StateHover, StateHover},
+      {WM_MOUSEMOVE, MK_LBUTTON, on, true, StatePressed, StatePressed},
+      {WM_MOUSEMOVE, MK_LBUTTON, off, true, StateNormal, StatePressed},
+      {WM_LBUTTONDOWN, MK_LBUTTON, off, true, Untouched, StatePressed},
+      {WM_LBUTTONDOWN, MK_LBUTTON, on, true, StatePressed, StatePressed},
+      {WM_LBUTTONDBLCLK, MK_LBUTTON, on, true, Untouched, Untouched},
+      {WM_KEYDOWN, VK_SPACE, 0, true, Untouched, Untouched},
+      {WM_LBUTTONUP, 0, on, true, StateHover, StateHover},
+      {WM_LBUTTONUP, 0, on, false, StateNormal, StateNormal},
+      {WM_MOUSELEAVE, 0, 0, true, StateNormal, StateNormal},
+      {0, 0, 0, false, StateNormal, StateNormal},
+  };
+  for (HWND c : {combo, drive}) {
+    for (const auto& s : steps) {
+      WriteProp(c, PropOldState, Untouched);
+      if (s.cursorOver) {
+        PointAt(c, on, mid);
+      } else {
+        PointAway();
+      }
+      if (s.message) {
+        SendMessageW(c, s.message, s.wParam, At(s.x, mid));
+      } else {
+        SetWindowPos(c, nullptr, 0, 0, 150, 200, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+      }
+      EXPECT_EQ(Prop(c, PropOldState), c == combo ? s.combo : s.drive)
+          << (c == combo ? "combo" : "drive list") << ", message " << s.message << " at " << s.x
+          << (s.cursorOver ? "" : ", cursor away");
+      EXPECT_EQ(Prop(c, PropMouseFlag), s.message == WM_MOUSELEAVE || !s.message ? 0 : 1);
+      // A press on the drop button drops the list, which would hold the button pressed.
+      SendMessageW(c, CB_SHOWDROPDOWN, FALSE, 0);
+      ReleaseCapture();
+    }
+  }
+  // Moved with its list open, the button shows pressed.
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  SetWindowPos(combo, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(Prop(combo, PropOldState), StatePressed);
+  SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 // ---- Check boxes and option buttons ----
 
-TEST_F(Interaction, GlyphsFollowTheMouseAndTheSpaceBarAndOptionsTheFocus) {
+TEST_F(Interaction, GlyphsFollowTheMouseTheSpaceBarAndPressesAndOptionsTheFocus) {
   HWND check = AddGlyph(gallery::CheckBoxClass, 10);
   HWND option = AddGlyph(gallery::OptionButtonClass, 40);
   form().Skin();
+  const int y0 = test::Centre(21 - GetSystemMetrics(SM_CYMENUCHECK));
   const struct {
     UINT message;
     WPARAM wParam;
     int state;
   } steps[] = {{WM_MOUSEMOVE, 0, StateHover},         {WM_MOUSEMOVE, MK_LBUTTON, StatePressed},
                {WM_KEYUP, VK_SPACE, StateNormal},     {WM_KEYDOWN, VK_SPACE, StatePressed},
-               {WM_KEYDOWN, VK_RETURN, StatePressed}, {WM_MOUSELEAVE, 0, StateNormal}};
+               {WM_KEYDOWN, VK_RETURN, Untouched},    {WM_LBUTTONDBLCLK, MK_LBUTTON, Untouched},
+               {WM_LBUTTONDOWN, MK_LBUTTON, StatePressed}, {WM_LBUTTONUP, 0, StateNormal},
+               {WM_MOUSELEAVE, 0, StateNormal}};
   for (HWND w : {check, option}) {
     PointAt(w, 5, 5);
+    SetFocus(w);  // as a press would, which would repaint an option button
     for (const auto& s : steps) {
-      SendMessageW(w, s.message, s.wParam, s.message == WM_MOUSEMOVE ? At(5, 5) : 0);
+      WriteProp(w, PropOldState, Untouched);
+      SendMessageW(w, s.message, s.wParam, At(5, 5));
+      ReleaseCapture();
       EXPECT_EQ(Prop(w, PropOldState), s.state) << "message " << s.message << " key " << s.wParam;
       EXPECT_EQ(Prop(w, PropMouseFlag), s.message == WM_MOUSELEAVE ? 0 : 1);
     }
+    // A press shows the pressed look: the pressed frame, the pressed circle. (Letting the
+    // mouse go makes the control paint itself again.)
+    SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    EXPECT_EQ(test::ReadWindow(w).at(w == check ? 0 : 2, y0 + (w == check ? 0 : 2)),
+              w == check ? CheckFramePressedColor : test::Art(GlyphBitmap, 2, 13 * StatePressed + 2));
+    ReleaseCapture();
+    // Every move repaints, also in the state shown already.
+    SendMessageW(w, WM_MOUSEMOVE, 0, At(5, 5));
+    test::Dab(w, 0, y0, RGB(1, 2, 3), 3, 3);
+    SendMessageW(w, WM_MOUSEMOVE, 0, At(5, 5));
+    EXPECT_NE(test::ReadWindow(w).at(2, y0 + 2), RGB(1, 2, 3));
   }
   // Gaining or losing the focus repaints an option button, not a check box.
-  WriteProp(check, PropOldState, StateHover);
-  WriteProp(option, PropOldState, StateHover);
-  SetFocus(option);
-  EXPECT_EQ(Prop(option, PropOldState), StateNormal);
-  WriteProp(option, PropOldState, StateHover);
-  SetFocus(check);
-  EXPECT_EQ(Prop(check, PropOldState), StateHover);
-  EXPECT_EQ(Prop(option, PropOldState), StateNormal);
+  for (HWND focus : {check, option}) {
+    WriteProp(check, PropOldState, StateHover);
+    WriteProp(option, PropOldState, StateHover);
+    SetFocus(focus);
+    EXPECT_EQ(Prop(check, PropOldState), StateHover);
+    EXPECT_EQ(Prop(option, PropOldState), StateNormal);
+  }
 }
 
 TEST_F(Interaction, AReleaseRepaintsEveryCheckBoxAndOptionBesideTheWindow) {
@@ -369,7 +418,7 @@ TEST_F(HeaderInput, HoverMovesItemByItemAndALeaveRepaintsOnlyTheHoveredItem) {
 
 TEST_F(HeaderInput, HoldingKeepsOnlyThePressedItemAndReleaseHoversItOnlyUnderTheCursor) {
   Send(WM_MOUSEMOVE, 120);
-  Send(WM_LBUTTONDOWN, 120, MK_LBUTTON);
+  Send(WM_LBUTTONDBLCLK, 120, MK_LBUTTON);  // a double click presses as a press does
   EXPECT_EQ(Prop(header_, PropHdIndex), 1);
   for (int x : {120, 200, 40, 130}) {
     if (x != 120) Send(WM_MOUSEMOVE, x, MK_LBUTTON);

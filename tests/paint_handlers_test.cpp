@@ -2,7 +2,12 @@
 #include "skin/interaction/fade.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
+#include <vector>
+
+#include "skin/core/attach.h"
+#include "skin/core/detach.h"
 
 #include "tests/support/skin_test.h"
 
@@ -16,25 +21,28 @@ TEST_F(PaintHandlers, AProgressBarIsOneSolidBlockOnTheSkinsScaleInASkinFrame) {
   const struct {
     int w, h;  // client area, inside a one-pixel border
     DWORD style;
-    int position, fill;
+    int range, position, fill;  // the bar's own range does not matter
   } bars[] = {
-      {101, 12, 0, 0, 0},
-      {101, 12, 0, 15000, 50},  // 50.5 rounds to even
-      {101, 12, 0, 30000, 101},
-      {101, 12, PBS_SMOOTH, 20000, 67},
-      {101, 12, WS_DISABLED, 20000, 67},
-      {30, 20, PBS_VERTICAL, 10000, 7},  // from the bottom: rows 13 to 19
+      {101, 12, 0, 30000, 0, 0},
+      {101, 12, 0, 30000, 15000, 50},  // 50.5 rounds to even
+      {101, 12, 0, 30000, 30000, 101},
+      {101, 12, PBS_SMOOTH, 30000, 20000, 67},
+      {101, 12, WS_DISABLED, 30000, 20000, 67},
+      {30, 20, PBS_VERTICAL, 30000, 10000, 7},  // from the bottom: rows 13 to 19
+      {101, 12, 0, 100, 100, 0},                 // 100 / 30000 of 101 pixels
+      {101, 12, 0, 60000, 45000, 101},           // beyond the end, clipped
   };
-  HWND hwnds[6];
-  for (int i = 0; i < 6; ++i) {
+  constexpr int Bars = static_cast<int>(std::size(bars));
+  HWND hwnds[Bars];
+  for (int i = 0; i < Bars; ++i) {
     const auto& b = bars[i];
     hwnds[i] = form().Add(gallery::ProgressBarClass, b.style | WS_BORDER, 10, 10 + 30 * i, b.w + 2,
                           b.h + 2);
-    SendMessageW(hwnds[i], PBM_SETRANGE32, 0, 30000);
+    SendMessageW(hwnds[i], PBM_SETRANGE32, 0, b.range);
     SendMessageW(hwnds[i], PBM_SETPOS, b.position, 0);
   }
   form().Skin();
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < Bars; ++i) {
     const auto& b = bars[i];
     test::SkinForm::Repaint(hwnds[i]);
     test::Pixels shown = test::ReadWindow(hwnds[i]);
@@ -73,30 +81,63 @@ TEST_F(PaintHandlers, ASunkenEditGetsAFlatEdgeOfFrameAndBackgroundRings) {
   }
 }
 
-TEST_F(PaintHandlers, ListsAndCombosGetTheFlatDoubleFrameAndGridsOnlyWithABorder) {
-  HWND list = form().Add(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 10, 150, 200);
-  HWND editable = form().Add(L"ComboBox", CBS_DROPDOWN | WS_VSCROLL, 200, 10, 150, 200);
-  HWND data = form().Add(gallery::DataListClass, 0, 10, 60, 150, 80);
-  HWND bordered = form().Add(gallery::GridClass, WS_BORDER, 10, 160, 100, 40);
-  HWND plain = form().Add(gallery::GridClass, 0, 200, 160, 100, 40);
-  for (HWND w : {list, editable}) test::InstallRecordingSubclass(w);
+// A drive list paints itself first, like a drop-down list, then gets the frame and its
+// drop button in the state it last showed.
+TEST_F(PaintHandlers, ListsCombosAndDriveListsGetTheFlatDoubleFrameAndGridsOnlyWithABorder) {
+  const struct {
+    const wchar_t* cls;
+    DWORD style;
+    bool ownPaint, innerRing;  // own paint first; the second ring white
+  } frames[] = {
+      {L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, true, true},
+      {L"ComboBox", CBS_DROPDOWN | WS_VSCROLL, false, false},  // painted whole
+      {gallery::DriveListClass, CBS_DROPDOWNLIST | WS_VSCROLL, true, true},
+      {gallery::DataListClass, 0, true, true},
+      {gallery::GridClass, WS_BORDER, true, false},  // the inner ring is the grid's own
+  };
+  std::vector<HWND> windows;
+  for (const auto& f : frames) {
+    for (DWORD disabled : {0ul, static_cast<DWORD>(WS_DISABLED)}) {
+      windows.push_back(form().Add(f.cls, f.style | disabled, 10 + 160 * (disabled != 0),
+                                   10 + 50 * static_cast<int>(windows.size() / 2), 150, 200));
+      test::InstallRecordingSubclass(windows.back());
+    }
+  }
+  HWND plain = form().Add(gallery::GridClass, 0, 400, 10, 100, 40);
   form().Skin();
+  HWND drive = windows[4];
+  WriteProp(drive, PropOldState, StateHover);
   test::Recorder::Clear();
-  for (HWND w : {list, editable, data, bordered, plain}) test::SkinForm::Repaint(w);
-  EXPECT_EQ(test::Received(list, WM_PAINT), 1);      // a drop-down list paints itself first
-  EXPECT_EQ(test::Received(editable, WM_PAINT), 0);  // an editable combo is painted whole
-  for (HWND w : {list, data, editable}) {
+  for (size_t i = 0; i < windows.size(); ++i) {
+    const auto& f = frames[i / 2];
+    HWND w = windows[i];
+    test::SkinForm::Repaint(w);
     test::Pixels shown = test::ReadWindow(w);
-    EXPECT_EQ(shown.at(20, 0), SkinFrameColor);
-    EXPECT_EQ(shown.at(0, shown.height() / 2), SkinFrameColor);
-    if (w != editable) {
+    const COLORREF frame = i % 2 ? SkinFrameDisabledColor : SkinFrameColor;
+    SCOPED_TRACE(testing::Message() << "frame " << i / 2 << (i % 2 ? ", disabled" : ""));
+    EXPECT_EQ(test::Received(w, WM_PAINT), f.ownPaint ? 1 : 0);
+    EXPECT_EQ(shown.Count(frame, 0, 0, shown.width(), 1), shown.width());
+    EXPECT_EQ(shown.Count(frame, 0, 0, 1, shown.height()), shown.height());
+    if (f.innerRing) {
       EXPECT_EQ(shown.at(20, 1), White);
     }
   }
-  test::Pixels framed = test::ReadWindow(bordered);
-  EXPECT_EQ(framed.Count(SkinFrameColor, 0, 0, 100, 1), 100);
-  EXPECT_EQ(framed.at(1, 1), White);  // the inner ring is the grid's own
+  const int buttonLeft = test::WindowSize(drive).cx - GetSystemMetrics(SM_CXVSCROLL) - 2;
+  EXPECT_EQ(test::ReadWindow(drive).at(buttonLeft, 5), test::Art(ComboBitmap, 0, 5));
   EXPECT_EQ(test::ReadWindow(plain).Count(SkinFrameColor), 0);
+}
+
+// WM_NCPAINT sent by the attachment paints the flat frame at once, and the one sent by the
+// removal brings the control's own frame back, neither waiting for a repaint.
+TEST_F(PaintHandlers, TheFrameIsPaintedAtAttachmentAndRestoredAtRemovalWithoutARepaint) {
+  HWND edit = form().Add(L"Edit", 0, 10, 10, 120, 24, L"text", WS_EX_CLIENTEDGE);
+  test::SkinForm::Settle();
+  const COLORREF own = test::ReadWindow(edit).at(0, 12);
+  ASSERT_NE(own, SkinFrameColor);
+  skin::SkinWindow(form().hwnd());
+  EXPECT_EQ(test::ReadWindow(edit).at(0, 12), SkinFrameColor);
+  skin::DetachSkin(edit);
+  EXPECT_EQ(test::ReadWindow(edit).at(0, 12), own);
 }
 
 TEST_F(PaintHandlers, APaintShowsGlyphsNormalAndAButtonFaceWholeStoppingItsFade) {

@@ -74,6 +74,37 @@ TEST_F(Painters, AFocusedButtonShowsTheFocusRectangleOnEveryFaceAndNothingElse) 
   }
 }
 
+// Every pixel a caption adds to a face is black, or the disabled grey on the disabled face.
+// The caption's font is drawn without smoothing, so its pixels take the text colour alone.
+TEST_F(Painters, CaptionsAreBlackAndDisabledGreyOnTheDisabledFace) {
+  HWND button = AddButton();
+  LOGFONTW crisp{};
+  crisp.lfHeight = -14;
+  crisp.lfQuality = NONANTIALIASED_QUALITY;
+  lstrcpyW(crisp.lfFaceName, L"Tahoma");
+  skin::GdiObject<HFONT> font(CreateFontIndirectW(&crisp));
+  SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  form().Skin();
+  auto faces = [&](const wchar_t* caption) {
+    SetWindowTextW(button, caption);
+    RenderButtonFaces(button);
+    std::vector<test::Pixels> read;
+    for (int n = 0; n < FaceCount; ++n)
+      read.push_back(test::ReadDc(FaceDc(button, n), 0, 0, 75, 23));
+    return read;
+  };
+  const std::vector<test::Pixels> bare = faces(L""), captioned = faces(L"Hg");
+  for (int n = 0; n < FaceCount; ++n) {
+    const COLORREF ink = n == StateDisabled ? DisabledCaptionColor : Black;
+    int inked = 0, other = 0;
+    for (int y = 0; y < 23; ++y)
+      for (int x = 0; x < 75; ++x)
+        if (captioned[n].at(x, y) != bare[n].at(x, y)) ++(captioned[n].at(x, y) == ink ? inked : other);
+    EXPECT_GT(inked, 10) << "face " << n;
+    EXPECT_EQ(other, 0) << "face " << n;
+  }
+}
+
 // ---- Check boxes ----
 
 TEST_F(Painters, CheckBoxFrameAndBandFollowTheStateAndASameStatePaintIsSkipped) {
@@ -112,10 +143,12 @@ TEST_F(Painters, TheCheckGlyphAndItsMarksAreCentredWithHalvesRoundedToEven) {
   for (int i = 0; i < 3; ++i) checked[i] = AddGlyph(CheckBoxClass, 10 + 30 * i, heights[i]);
   HWND disabled = AddGlyph(CheckBoxClass, 100);
   HWND third = AddGlyph(CheckBoxClass, 130);
+  HWND disabledThird = AddGlyph(CheckBoxClass, 160);
+  EnableWindow(disabledThird, FALSE);
   for (HWND w : {checked[0], checked[1], checked[2], disabled})
     SendMessageW(w, BM_SETCHECK, BST_CHECKED, 0);
   EnableWindow(disabled, FALSE);
-  ReportCheck(third, BST_INDETERMINATE);
+  ReportCheck({third, disabledThird}, BST_INDETERMINATE);
   form().Skin();
   const int cx = GlyphWidth(), cy = GlyphHeight();
   const int mx = Centre(cx - 9), my = Centre(cy - 8);  // the 9 x 8 tick
@@ -136,12 +169,15 @@ TEST_F(Painters, TheCheckGlyphAndItsMarksAreCentredWithHalvesRoundedToEven) {
   const int y0 = Centre(21 - cy);
   PaintCheckBox(disabled, StateNormal, true);
   EXPECT_EQ(test::ReadWindow(disabled).at(mx + 8, y0 + my), Art(CheckBitmap, 9 + 8, 0));
-  PaintCheckBox(third, StateNormal, true);
   const int sx = Centre(cx - 7), sy = y0 + Centre(cy - 7);  // the 7 x 7 square
-  test::Pixels square = test::ReadWindow(third);
-  for (int y = 0; y < 7; ++y)
-    for (int x = 0; x < 7; ++x)
-      EXPECT_EQ(square.at(sx + x, sy + y), Art(CheckBitmap, 1 + x, 9 + y)) << x << "," << y;
+  for (HWND w : {third, disabledThird}) {
+    PaintCheckBox(w, StateNormal, true);
+    const int left = w == third ? 1 : 10;  // enabled and disabled square
+    test::Pixels square = test::ReadWindow(w);
+    for (int y = 0; y < 7; ++y)
+      for (int x = 0; x < 7; ++x)
+        EXPECT_EQ(square.at(sx + x, sy + y), Art(CheckBitmap, left + x, 9 + y)) << x << "," << y;
+  }
 }
 
 // ---- Option buttons ----
@@ -152,23 +188,27 @@ TEST_F(Painters, TheOptionDotSitsInTheCircleWhoseCornersKeepTheControlsOwnPainti
   HWND two = AddGlyph(OptionButtonClass, 70);
   for (HWND w : {checked, disabled}) SendMessageW(w, BM_SETCHECK, BST_CHECKED, 0);
   EnableWindow(disabled, FALSE);
-  ReportCheck(two, BST_INDETERMINATE);  // options clamp their check to 1: 2 shows no dot
+  ReportCheck({two}, BST_INDETERMINATE);  // options clamp their check to 1: 2 shows no dot
   form().Skin();
   const int cx = GlyphWidth(), cy = GlyphHeight(), y0 = Centre(21 - cy);
   const int dx = Centre(cx - 5), dy = test::Round(y0 + (cy - 5) / 2.0);
   const COLORREF own = RGB(0x12, 0x34, 0x56);
+  // (2, 2) of the circle lies in its unscaled corner, inside the ring, for any glyph box.
   for (int state = StateNormal; state <= StatePressed; ++state) {
     test::Dab(checked, 0, y0, own, cx, cy);
     PaintOptionButton(checked, state, true);
     test::Pixels shown = test::ReadWindow(checked);
     SCOPED_TRACE(testing::Message() << "state " << state);
+    EXPECT_EQ(shown.at(2, y0 + 2), Art(GlyphBitmap, 2, 13 * state + 2));
     EXPECT_EQ(shown.Count(own, 0, y0, cx, cy), 24);
     EXPECT_EQ(shown.at(0, y0), own);
     EXPECT_EQ(shown.at(cx - 1, y0 + cy - 1), own);
     EXPECT_EQ(shown.at(dx + 2, dy + 2), Art(CheckBitmap, 2 + 2, 18 + 2));
     EXPECT_EQ(shown.at(dx + 1, dy), Art(CheckBitmap, 2 + 1, 18));
   }
-  for (HWND w : {disabled, two}) PaintOptionButton(w, StateNormal, true);
+  PaintOptionButton(two, StateNormal, true);
+  PaintOptionButton(disabled, StatePressed, true);  // the disabled circle, whatever the state
+  EXPECT_EQ(test::ReadWindow(disabled).at(2, y0 + 2), Art(GlyphBitmap, 2, 13 * 3 + 2));
   EXPECT_EQ(test::ReadWindow(disabled).at(dx + 2, dy + 2), Art(CheckBitmap, 11 + 2, 18 + 2));
   EXPECT_NE(test::ReadWindow(two).at(dx + 2, dy + 2), Art(CheckBitmap, 2 + 2, 18 + 2));
 }
@@ -185,6 +225,8 @@ TEST_F(Painters, TheComboDropButtonIsPlacedWithItsArrowCentredAndPressedWhileOpe
       SendMessageW(combos[i], CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
   }
   HWND simple = form().Add(L"ComboBox", CBS_SIMPLE, 10, 10, 150, 100);
+  HWND disabled = form().Add(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_DISABLED, 200, 100,
+                             150, 200);
   form().Skin();
   const int bw = GetSystemMetrics(SM_CXVSCROLL) + 1;
   auto buttonLeft = [](HWND combo) {
@@ -212,10 +254,17 @@ TEST_F(Painters, TheComboDropButtonIsPlacedWithItsArrowCentredAndPressedWhileOpe
     EXPECT_EQ(shown.at(left, 5), White);
     EXPECT_EQ(shown.at(left + 2, 2), White);
   }
+  // A disabled combo's arrow is the grey one.
+  int state = StateHover;
+  PaintComboButton(disabled, nullptr, state, true);
+  const int dh = test::WindowSize(disabled).cy, ax = buttonLeft(disabled) + Centre(bw - 7);
+  test::Pixels grey = test::ReadWindow(disabled);
+  for (int x = 0; x < 7; ++x)
+    EXPECT_EQ(grey.at(ax + x, 1 + Centre(dh - 6)), Art(ComboBitmap, 8 + x, 4)) << x;
   // While the list is open the button is pressed, and the caller is told.
   SendMessageW(combos[0], CB_SHOWDROPDOWN, TRUE, 0);
   test::SkinForm::Settle();
-  int state = StateHover;
+  state = StateHover;
   PaintComboButton(combos[0], nullptr, state, false);
   EXPECT_EQ(state, StatePressed);
   EXPECT_EQ(test::Prop(combos[0], PropOldState), StatePressed);

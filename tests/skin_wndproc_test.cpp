@@ -1,6 +1,9 @@
 // The routing window procedure and the removal of the skin.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "skin/core/attach.h"
 #include "skin/core/detach.h"
 #include "skin/core/skin_state.h"
@@ -55,18 +58,37 @@ TEST_F(Routing, UnroutedMessagesReachThePreviousProcedureUnchanged) {
   EXPECT_EQ(test::Recorder::Log()[1].lParam, 0x001E0001);
 }
 
-TEST_F(Routing, EveryRoutedMessageStillReachesThePreviousProcedureOnce) {
+// Each routed message reaches the previous procedure once and its answer comes back, for a
+// window of no kind and for a command button alike; only a button's paint is the skin's
+// alone. WM_DESTROY comes last: it removes the skin.
+TEST_F(Routing, EveryRoutedMessageReachesThePreviousProcedureOnceAndReturnsItsResult) {
   HWND other = test::CreateRecordingWindow(TestOtherClass, form_);
+  HWND button = CreateWindowExW(0, L"Button", L"OK", WS_CHILD | WS_VISIBLE, 5, 5, 75, 23, form_,
+                                nullptr, nullptr, nullptr);
+  test::InstallRecordingSubclass(button);
   ASSERT_EQ(SkinWindow(form_), 1);
-  const UINT routed[] = {WM_SIZE,      WM_ACTIVATE, WM_SETFOCUS,    WM_KILLFOCUS,
-                         WM_ENABLE,    WM_KEYDOWN,  WM_KEYUP,       WM_TIMER,
-                         WM_ENTERIDLE, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP,
-                         WM_LBUTTONDBLCLK, WM_MOUSELEAVE, WM_CTLCOLORLISTBOX};
+  const UINT routed[] = {WM_SIZE,         WM_ACTIVATE,   WM_SETFOCUS,    WM_KILLFOCUS,
+                         WM_ENABLE,       WM_PAINT,      WM_WINDOWPOSCHANGED, WM_NCPAINT,
+                         WM_KEYDOWN,      WM_KEYUP,      WM_TIMER,       WM_ENTERIDLE,
+                         WM_CTLCOLORLISTBOX, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP,
+                         WM_LBUTTONDBLCLK, WM_MOUSELEAVE, WM_DESTROY};
+  auto answer = [](UINT message) { return static_cast<LRESULT>(0x5A0000 + message); };
+  test::Recorder::SetHook([&](HWND, UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (std::find(std::begin(routed), std::end(routed), message) == std::end(routed)) return false;
+    result = answer(message);
+    return true;
+  });
   for (UINT message : routed) {
-    test::Recorder::Clear();
-    SendMessageW(other, message, 0, 0);
-    EXPECT_EQ(test::Recorder::Count(message), 1) << std::hex << "message 0x" << message;
+    for (HWND w : {other, button}) {
+      const bool paintedWhole = w == button && message == WM_PAINT;
+      test::Recorder::Clear();
+      EXPECT_EQ(SendMessageW(w, message, 0, 0), paintedWhole ? 0 : answer(message))
+          << std::hex << "message 0x" << message << (w == button ? " to the button" : "");
+      EXPECT_EQ(test::Recorder::Count(message), paintedWhole ? 0 : 1)
+          << std::hex << "message 0x" << message << (w == button ? " to the button" : "");
+    }
   }
+  EXPECT_EQ(SkinnedWindowCount, 1);
 }
 
 TEST_F(Routing, AMessageForAWindowWithoutItsPreviousProcedureGetsDefaultHandling) {

@@ -6,9 +6,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "app/gallery/kind_classes.h"
 #include "platform/window_services.h"
@@ -100,11 +102,13 @@ class SkinTest : public ::testing::Test {
     }
     return header;
   }
-  // Makes the window report `value` to BM_GETCHECK, whatever its own procedure would say.
-  static void ReportCheck(HWND hwnd, LRESULT value) {
-    InstallRecordingSubclass(hwnd);
+  // Makes the windows report `value` to BM_GETCHECK, whatever their own procedure would say.
+  static void ReportCheck(std::initializer_list<HWND> windows, LRESULT value) {
+    for (HWND hwnd : windows) InstallRecordingSubclass(hwnd);
+    std::vector<HWND> reporting(windows);
     Recorder::SetHook([=](HWND to, UINT message, WPARAM, LPARAM, LRESULT& result) {
-      if (to != hwnd || message != BM_GETCHECK) return false;
+      if (message != BM_GETCHECK) return false;
+      if (std::find(reporting.begin(), reporting.end(), to) == reporting.end()) return false;
       result = value;
       return true;
     });
