@@ -40,9 +40,28 @@ struct ParseResult {
 };
 
 // Leading and trailing blanks are ignored; anything else that is not exactly one colour
-// is refused with a reason.
+// is refused with a reason. How the text is read:
+// - The notation is decided by how the text starts ('#', a function name and '(', "0x",
+//   "&H", '$', a number, a letter, any other character for a Chinese name); a text that
+//   starts like a notation but is wrong in it is refused with that notation's reason, never
+//   read as another notation.
+// - Bare numbers: a single number is a decimal COLORREF (0x00BBGGRR read as one number, so
+//   "6697881" is 0x663399: red 0x99, green 0x33, blue 0x66); three numbers separated by
+//   commas or blanks are red, green and blue ("255 0 0" is red). Any other count is refused.
+// - Inside a function the values are separated by commas or, when there is no comma, by
+//   blanks. Function names and hex digits may be in either case.
+// - rgb values and r g b lists are whole numbers 0-255. Saturation, lightness, value
+//   (brightness) and the four inks are percentages 0-100, the '%' sign optional. Hue is in
+//   degrees 0-360, optionally followed by "deg" or a degree sign; 360 is read as 0. Lab's L
+//   is 0-100, a and b -128-127. Numbers are plain decimals: no exponent, no '%' in rgb.
+// - The COLORREF literals take 1 to 8 hex digits (0xFF is red); the top byte must be 00.
+//   A VB literal's closing '&' is optional.
+// - Names: CSS names in any case, Chinese names exactly as the table writes them.
 ParseResult ParseColour(std::wstring_view text);
 
+// Each format writes what ParseColour reads back to the same value. Hue and the HSL/HSV
+// percentages have one decimal and Lab two, trailing zeros trimmed: enough for every 8-bit
+// sRGB colour to survive the text. CMYK is rounded to whole percent.
 std::wstring FormatHex(const Rgb8& rgb);              // #RRGGBB, upper case
 std::wstring FormatRgb(const Rgb8& rgb);              // rgb(r, g, b)
 std::wstring FormatHsl(const Hsl& hsl);               // hsl(h, s%, l%)

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/address_view.h"
+#include "platform/browser_emulation.h"
 #include "platform/ole_browser_host.h"
 #include "platform/system_browser_check.h"
 
@@ -19,6 +20,10 @@ BrowserFactory& InjectedFactory() {
 }  // namespace
 
 std::unique_ptr<Browser> CreateSystemBrowser(HWND parent, const RECT& bounds) {
+  // Before anything of the HTML engine is created in this process, the check included:
+  // the engine reads the mode it shows pages in when it starts.
+  static const bool emulationSet = (ApplyBrowserEmulation(), true);
+  (void)emulationSet;
   if (SystemBrowserCanShowPages()) {
     // The check passed, yet hosting can still fail (e.g. the control refuses to activate);
     // the address view then takes its place.

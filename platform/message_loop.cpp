@@ -1,6 +1,7 @@
 #include "platform/message_loop.h"
 
 #include "platform/form.h"
+#include "platform/key_preview.h"
 
 namespace platform {
 
@@ -22,6 +23,8 @@ void NoteFormUnloaded() { --loadedForms; }
 }  // namespace detail
 
 bool PreTranslateFormMessage(const MSG& msg) {
+  // An embedded control with a keyboard of its own sees its keys before the form does.
+  if (PreviewKeyMessage(msg)) return true;
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   Form* form = Form::FromWindow(GetAncestor(msg.hwnd, GA_ROOT));
   return form && form->HandleKey(msg);

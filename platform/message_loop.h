@@ -8,7 +8,8 @@ namespace platform {
 // Forms loaded (created and not yet destroyed) in this process.
 int LoadedFormCount();
 
-// Tab, Enter, Esc and access keys go to the form that holds the focus before the usual
+// Key messages go to a preview registered for the window they are aimed at (key_preview.h),
+// then Tab, Enter, Esc and access keys to the form that holds the focus, before the usual
 // translation and dispatch. True when the message was consumed.
 bool PreTranslateFormMessage(const MSG& msg);
 

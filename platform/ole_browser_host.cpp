@@ -3,8 +3,10 @@
 #include <exdisp.h>
 #include <ole2.h>
 
+#include <memory>
 #include <string>
 
+#include "platform/active_object_keys.h"
 #include "platform/com_ptr.h"
 #include "platform/ole_client_site.h"
 #include "platform/ole_session.h"
@@ -15,7 +17,11 @@ namespace platform {
 namespace {
 
 // Clip children: the control paints its own window, the host must not paint over it.
-constexpr DWORD HostStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+// A tab stop, so that the form's Tab reaches the page; no sunken client edge (the host's
+// extended style is 0), the page sits flat in the window.
+constexpr DWORD HostStyle =
+    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr DWORD HostExStyle = 0;
 // Offset of the owning OleBrowserHost in the window's extra bytes.
 constexpr int OwnerSlot = 0;
 
@@ -48,7 +54,7 @@ class OleBrowserHost final : public Browser {
   bool Open(HWND parent, const RECT& bounds) {
     if (!ole_.ok() || !RegisterHostClass()) return false;
     // hwnd_ is set on WM_NCCREATE, so it is cleared again if creation fails later on.
-    CreateWindowExW(0, BrowserHostClassName, L"", HostStyle, bounds.left, bounds.top,
+    CreateWindowExW(HostExStyle, BrowserHostClassName, L"", HostStyle, bounds.left, bounds.top,
                     bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
                     GetModuleHandleW(nullptr), this);
     if (!hwnd_) return false;
@@ -99,7 +105,28 @@ class OleBrowserHost final : public Browser {
       return false;
     if (FAILED(object_.QueryInto(IID_IOleInPlaceObject, inPlace_))) return false;
     site_->SetInPlaceObject(inPlace_.Get());
-    return SUCCEEDED(object_.QueryInto(IID_IWebBrowser2, browser_));
+    if (FAILED(object_.QueryInto(IID_IWebBrowser2, browser_))) return false;
+    // Key messages for the page go through the control before the form sees them. A
+    // control without an active object still shows pages; its keys are dispatched plainly.
+    ComPtr<IOleInPlaceActiveObject> active;
+    if (SUCCEEDED(object_.QueryInto(IID_IOleInPlaceActiveObject, active)) && active)
+      keys_ = std::make_unique<ActiveObjectKeys>(hwnd_, active.Get());
+    return true;
+  }
+
+  // The host got the focus (Tab, a click on its edge, the form restoring it): the control
+  // becomes UI-active, which gives its document the focus; a control that is UI-active
+  // already does nothing then, so the focus is handed to its window here.
+  void FocusControl() {
+    if (!object_ || !site_ || focusing_) return;
+    focusing_ = true;
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    object_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site_.Get(), 0, hwnd_, &client);
+    HWND inner = nullptr;
+    if (GetFocus() == hwnd_ && inPlace_ && SUCCEEDED(inPlace_->GetWindow(&inner)) && inner)
+      SetFocus(inner);
+    focusing_ = false;
   }
 
   void Resize(int width, int height) {
@@ -111,6 +138,7 @@ class OleBrowserHost final : public Browser {
   // Takes the control out of the window and lets go of it, in the order OLE expects:
   // deactivate, close, cut the site, release.
   void ReleaseControl() {
+    keys_.reset();  // no key reaches the control from here on
     if (inPlace_) inPlace_->InPlaceDeactivate();
     if (object_) {
       object_->Close(OLECLOSE_NOSAVE);
@@ -138,6 +166,9 @@ class OleBrowserHost final : public Browser {
       case WM_SIZE:
         if (owner) owner->Resize(LOWORD(lParam), HIWORD(lParam));
         return 0;
+      case WM_SETFOCUS:
+        if (owner) owner->FocusControl();
+        return 0;
       case WM_DESTROY:
         if (owner) owner->ReleaseControl();
         return 0;
@@ -159,6 +190,8 @@ class OleBrowserHost final : public Browser {
   ComPtr<IOleObject> object_;
   ComPtr<IOleInPlaceObject> inPlace_;
   ComPtr<IWebBrowser2> browser_;
+  std::unique_ptr<ActiveObjectKeys> keys_;
+  bool focusing_ = false;  // FocusControl is running: a focus change inside it is its own
 };
 
 }  // namespace

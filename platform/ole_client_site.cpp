@@ -1,5 +1,7 @@
 #include "platform/ole_client_site.h"
 
+#include <cstddef>
+
 namespace platform {
 
 OleClientSite::OleClientSite(HWND window) : window_(window) {}
@@ -24,6 +26,8 @@ HRESULT OleClientSite::QueryInterface(REFIID iid, void** object) {
     *object = static_cast<IOleInPlaceSite*>(this);
   } else if (IsEqualIID(iid, IID_IOleInPlaceUIWindow) || IsEqualIID(iid, IID_IOleInPlaceFrame)) {
     *object = static_cast<IOleInPlaceFrame*>(this);
+  } else if (IsEqualIID(iid, IID_IDocHostUIHandler)) {
+    *object = static_cast<IDocHostUIHandler*>(this);
   } else {
     return E_NOINTERFACE;
   }
@@ -136,5 +140,71 @@ HRESULT OleClientSite::RemoveMenus(HMENU) { return S_OK; }
 HRESULT OleClientSite::SetStatusText(LPCOLESTR) { return S_OK; }
 HRESULT OleClientSite::EnableModeless(BOOL) { return S_OK; }
 HRESULT OleClientSite::TranslateAccelerator(LPMSG, WORD) { return S_FALSE; }
+
+// --- IDocHostUIHandler ---
+
+// S_FALSE: the engine shows its own menu.
+HRESULT OleClientSite::ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) { return S_FALSE; }
+
+HRESULT OleClientSite::GetHostInfo(DOCHOSTUIINFO* info) {
+  if (!info) return E_POINTER;
+  // The engine sets cbSize for the version of the structure it knows; every version has
+  // the flags and the double-click action, later ones a style sheet and a namespace list,
+  // which we leave empty (the engine would free what we put there).
+  if (info->cbSize < offsetof(DOCHOSTUIINFO, pchHostCss)) return E_INVALIDARG;
+  info->dwFlags = HostUiFlags;
+  info->dwDoubleClick = DOCHOSTUIDBLCLK_DEFAULT;
+  if (info->cbSize >= sizeof(DOCHOSTUIINFO)) {
+    info->pchHostCss = nullptr;
+    info->pchHostNS = nullptr;
+  }
+  return S_OK;
+}
+
+// S_FALSE: the engine puts up its own interface, which in a frame without menus or tool
+// space is nothing.
+HRESULT OleClientSite::ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*,
+                              IOleInPlaceFrame*, IOleInPlaceUIWindow*) {
+  return S_FALSE;
+}
+
+HRESULT OleClientSite::HideUI() { return S_OK; }
+HRESULT OleClientSite::UpdateUI() { return S_OK; }
+HRESULT OleClientSite::OnDocWindowActivate(BOOL) { return S_OK; }
+HRESULT OleClientSite::OnFrameWindowActivate(BOOL) { return S_OK; }
+HRESULT OleClientSite::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) { return S_OK; }
+
+// S_FALSE: keys the engine offers are not ours; it handles them as it would alone.
+HRESULT OleClientSite::TranslateAccelerator(LPMSG, const GUID*, DWORD) { return S_FALSE; }
+
+// S_FALSE with no path: the engine's own settings.
+HRESULT OleClientSite::GetOptionKeyPath(LPOLESTR* key, DWORD) {
+  if (key) *key = nullptr;
+  return S_FALSE;
+}
+
+// No replacement: the engine's own drop target.
+HRESULT OleClientSite::GetDropTarget(IDropTarget*, IDropTarget** replacement) {
+  if (replacement) *replacement = nullptr;
+  return E_NOTIMPL;
+}
+
+// Pages get no object of ours to script.
+HRESULT OleClientSite::GetExternal(IDispatch** external) {
+  if (external) *external = nullptr;
+  return S_FALSE;
+}
+
+// S_FALSE: addresses are loaded as given.
+HRESULT OleClientSite::TranslateUrl(DWORD, LPWSTR, LPWSTR* translated) {
+  if (translated) *translated = nullptr;
+  return S_FALSE;
+}
+
+// S_FALSE: data on the clipboard or in a drag is used as the engine made it.
+HRESULT OleClientSite::FilterDataObject(IDataObject*, IDataObject** filtered) {
+  if (filtered) *filtered = nullptr;
+  return S_FALSE;
+}
 
 }  // namespace platform

@@ -1,14 +1,24 @@
 #pragma once
-// The container side of one in-place OLE control: client site, in-place site and in-place
-// frame in a single reference-counted object. It offers the control the least it needs to
-// show itself in place inside one window: no menus, no tool space, no accelerators, no
-// storage. The control keeps references to it, so it can outlive the host; Detach cuts it
-// loose from the host's window and control when the host goes.
+// The container side of one in-place OLE control: client site, in-place site, in-place
+// frame and the HTML engine's host interface in a single reference-counted object. It
+// offers the control the least it needs to show itself in place inside one window: no
+// menus, no tool space, no accelerators, no storage, no 3-D border. The control keeps
+// references to it, so it can outlive the host; Detach cuts it loose from the host's
+// window and control when the host goes.
 #include <ole2.h>
+// After ole2.h, which it needs.
+#include <mshtmhst.h>
 
 namespace platform {
 
-class OleClientSite final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
+// What the HTML engine is told about its host: the page is drawn flat, with no sunken
+// edge around the document or its frames, so it sits in the window like the rest.
+inline constexpr DWORD HostUiFlags = DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_NO3DOUTERBORDER;
+
+class OleClientSite final : public IOleClientSite,
+                            public IOleInPlaceSite,
+                            public IOleInPlaceFrame,
+                            public IDocHostUIHandler {
  public:
   // Starts with one reference, owned by the caller. window is where the control lives.
   explicit OleClientSite(HWND window);
@@ -65,8 +75,32 @@ class OleClientSite final : public IOleClientSite, public IOleInPlaceSite, publi
   HRESULT STDMETHODCALLTYPE SetMenu(HMENU shared, HOLEMENU descriptor, HWND activeObject) override;
   HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU shared) override;
   HRESULT STDMETHODCALLTYPE SetStatusText(LPCOLESTR text) override;
+  // Also IDocHostUIHandler's, which has the same signature.
   HRESULT STDMETHODCALLTYPE EnableModeless(BOOL enable) override;
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG message, WORD id) override;
+
+  // IDocHostUIHandler: host information and nothing else; everything the engine offers to
+  // hand over (menus, keys, addresses, data, drop targets) it keeps doing itself.
+  HRESULT STDMETHODCALLTYPE ShowContextMenu(DWORD id, POINT* point, IUnknown* commandTarget,
+                                            IDispatch* object) override;
+  HRESULT STDMETHODCALLTYPE GetHostInfo(DOCHOSTUIINFO* info) override;
+  HRESULT STDMETHODCALLTYPE ShowUI(DWORD id, IOleInPlaceActiveObject* activeObject,
+                                   IOleCommandTarget* commandTarget, IOleInPlaceFrame* frame,
+                                   IOleInPlaceUIWindow* document) override;
+  HRESULT STDMETHODCALLTYPE HideUI() override;
+  HRESULT STDMETHODCALLTYPE UpdateUI() override;
+  HRESULT STDMETHODCALLTYPE OnDocWindowActivate(BOOL activate) override;
+  HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(BOOL activate) override;
+  HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT border, IOleInPlaceUIWindow* window,
+                                         BOOL frameWindow) override;
+  HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG message, const GUID* commandGroup,
+                                                 DWORD commandId) override;
+  HRESULT STDMETHODCALLTYPE GetOptionKeyPath(LPOLESTR* key, DWORD reserved) override;
+  HRESULT STDMETHODCALLTYPE GetDropTarget(IDropTarget* proposed, IDropTarget** replacement) override;
+  HRESULT STDMETHODCALLTYPE GetExternal(IDispatch** external) override;
+  HRESULT STDMETHODCALLTYPE TranslateUrl(DWORD translate, LPWSTR address,
+                                         LPWSTR* translated) override;
+  HRESULT STDMETHODCALLTYPE FilterDataObject(IDataObject* data, IDataObject** filtered) override;
 
  private:
   ~OleClientSite() = default;  // only Release deletes

@@ -8,6 +8,8 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export WINE64=/usr/lib/wine/wine64
 export WINESERVER=/usr/lib/wine/wineserver
+# LittleCMS's source, fetched once by setup.sh and kept outside the source tree.
+export TINTORA_LCMS2_DIR="${TINTORA_LCMS2_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/tintora/lcms2-2.14}"
 # Xvfb at depth 24, or exact colours fail.
 export TINTORA_XVFB_ARGS="-screen 0 1280x1024x24"
 

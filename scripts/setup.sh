@@ -12,6 +12,7 @@ packages=(
   googletest
   fonts-arphic-uming
   nsis zip
+  dpkg-dev icc-profiles-free
 )
 
 missing=()
@@ -23,6 +24,9 @@ if [ "${#missing[@]}" -gt 0 ]; then
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
+
+# LittleCMS is built from Debian's source package with the cross compilers.
+"$TINTORA_ROOT/scripts/fetch_lcms2.sh"
 
 # The Wine prefix, created once. The marker records that our registry settings are in it.
 marker="$WINEPREFIX/.tintora-prefix-v3"

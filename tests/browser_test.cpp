@@ -50,7 +50,8 @@ TEST_F(BrowserTest, AddressViewIsAnOrdinaryChildAtTheBounds) {
   MapWindowPoints(HWND_DESKTOP, parent_, reinterpret_cast<POINT*>(&placed), 2);
   EXPECT_TRUE(EqualRect(&placed, &Bounds));
   EXPECT_EQ(skin::KindOf(hwnd), skin::SkinKind::Other);
-  // The host of the system control cannot be made here; its class name is checked alone.
+  // The system control's host is made only where the control can be; its class name is
+  // checked here for every machine.
   EXPECT_EQ(skin::ClassifyClassName(platform::BrowserHostClassName), skin::SkinKind::Other);
 }
 
