@@ -12,7 +12,6 @@
 #include "skin/render/gdi_guard.h"
 #include "skin/render/rounding.h"
 #include "tests/support/pixels.h"
-#include "tests/support/skin_surfaces.h"
 
 namespace {
 
@@ -168,12 +167,12 @@ TEST(Primitives, CaptionsEndInAnEllipsisAndDropLineBreaks) {
   constexpr UINT Plain = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
   const std::wstring text = L"Colours with their Chinese names, far too long for the button";
   Pixels shown = Caption(text, skin::CaptionFormat);
-  EXPECT_GT(test::CountDifferences(shown, Caption(text, Plain)), 0);
+  EXPECT_GT(shown.Differences(Caption(text, Plain)), 0);
   bool shortened = false;  // the text's beginning and an ellipsis, drawn without the flag
   for (size_t n = 1; n < text.size() && !shortened; ++n)
-    shortened = test::CountDifferences(shown, Caption(text.substr(0, n) + L"...", Plain)) == 0;
+    shortened = shown.Differences(Caption(text.substr(0, n) + L"...", Plain)) == 0;
   EXPECT_TRUE(shortened);
-  EXPECT_EQ(test::CountDifferences(Caption(L"Lo\r\ngin\r\n", Plain), Caption(L"Login", Plain)), 0);
+  EXPECT_EQ(Caption(L"Lo\r\ngin\r\n", Plain).Differences(Caption(L"Login", Plain)), 0);
 }
 
 }  // namespace

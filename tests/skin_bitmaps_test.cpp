@@ -12,7 +12,6 @@
 #include "skin/render/skin_colors.h"
 #include "tests/support/gdi_capacity.h"
 #include "tests/support/pixels.h"
-#include "tests/support/skin_surfaces.h"
 
 namespace {
 
@@ -50,8 +49,8 @@ class SkinBitmaps : public ::testing::Test {
     header_ = Read(skin::HeaderBitmap, skin::HeaderBitmapSize);
   }
   void TearDown() override { skin::ReleaseSkinBitmaps(); }
-  static Pixels Read(HDC dc, SIZE size) { return test::ReadSurface(dc, size.cx, size.cy); }
-  Pixels Circle(int frame) const { return test::Crop(glyph_, 0, frame * Side, Side, Side); }
+  static Pixels Read(HDC dc, SIZE size) { return test::ReadDc(dc, 0, 0, size.cx, size.cy); }
+  Pixels Circle(int frame) const { return glyph_.Crop(0, frame * Side, Side, Side); }
 
   Pixels button_, combo_, check_, glyph_, header_;
 };
@@ -71,7 +70,7 @@ TEST_F(SkinBitmaps, EveryPixelEqualsItsTable) {
              {"header", header_, FromTable(skin::HeaderPixels), 106}};
   for (const auto& a : art) {
     SCOPED_TRACE(a.name);
-    EXPECT_EQ(test::CountDifferences(a.shown, a.table), 0);
+    EXPECT_EQ(a.shown.Differences(a.table), 0);
     std::set<COLORREF> colours;
     for (int y = 0; y < a.shown.height(); ++y)
       for (int x = 0; x < a.shown.width(); ++x) colours.insert(a.shown.at(x, y));
