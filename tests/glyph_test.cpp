@@ -1,6 +1,7 @@
 // Check boxes and option buttons: the glyph the skin draws over their own painting, in each
 // state, enabled and disabled, and how it follows the mouse, the space bar and the focus.
 #include <cmath>
+#include <utility>
 
 #include "skin/render/painters.h"
 #include "tests/support/skin_test.h"
@@ -20,9 +21,8 @@ constexpr COLORREF Own = RGB(0x12, 0x34, 0x56);  // painted where the control's 
 // OLDSTATE holds this when the skin painted nothing: no paint writes it.
 constexpr int Untouched = 7;
 
-// Frame and fill by state: the pressed frame, the hover and pressed bands from the circles'
-// ramps, none while disabled (which stores the state all the same); the same state again is
-// skipped unless forced.
+// Frame and fill by state (none while disabled, which stores the state all the same); the
+// same state again is skipped unless forced.
 TEST_F(Glyph, TheCheckBoxFrameAndFillFollowTheStateAndTheSameStateIsSkipped) {
   HWND box = AddGlyph(CheckBoxClass, 10);
   Skin();
@@ -54,9 +54,8 @@ TEST_F(Glyph, TheCheckBoxFrameAndFillFollowTheStateAndTheSameStateIsSkipped) {
   }
 }
 
-// The glyph and its marks are centred with halves rounded to even (20 and 18 pixels high
-// round 3.5 and 2.5 with a 13-pixel box); the disabled tick, the indeterminate square enabled
-// and disabled, the key leaving the white box showing.
+// The glyph and its marks centred with halves rounded to even (20 and 18 pixels high round
+// 3.5 and 2.5 with a 13-pixel box), enabled and disabled, the key leaving the box showing.
 TEST_F(Glyph, TheCheckBoxAndItsMarksAreCentredWithHalvesRoundedToEven) {
   const int heights[] = {21, 20, 18};
   HWND checked[3];
@@ -95,10 +94,9 @@ TEST_F(Glyph, TheCheckBoxAndItsMarksAreCentredWithHalvesRoundedToEven) {
   }
 }
 
-// The circle of each state, drawn in place: its 24 key corners keep the control's own
-// painting. (2, 2) lies in the circle's unscaled corner, inside the ring, for any glyph box.
-// The dot when selected; the disabled circle and dot whatever the state; no dot for a check
-// value of 2.
+// The circle of each state drawn in place, its 24 key corners keeping the control's own look
+// ((2, 2) lies in its unscaled corner, inside the ring, for any glyph box); the dot when
+// selected; the disabled circle and dot whatever the state; no dot for a check value of 2.
 TEST_F(Glyph, TheOptionCircleFollowsTheStateKeepsItsCornersAndCarriesTheDot) {
   HWND checked = AddGlyph(OptionButtonClass, 10), disabled = AddGlyph(OptionButtonClass, 40);
   HWND two = AddGlyph(OptionButtonClass, 70);
@@ -128,9 +126,8 @@ TEST_F(Glyph, TheOptionCircleFollowsTheStateKeepsItsCornersAndCarriesTheDot) {
   EXPECT_NE(test::ReadWindow(two).at(dx + 2, dy + 2), Art(CheckBitmap, 2 + 2, 18 + 2));
 }
 
-// What each event makes of the glyph, the same for both kinds. A paint shows it normal
-// after the control's own; a press shows it pressed; every move repaints, also in the state
-// shown already; the focus repaints an option button, never a check box.
+// What each event makes of the glyph, for both kinds, each message passed on once; a press
+// shows it pressed, every move repaints it, and the focus repaints an option button only.
 TEST_F(Glyph, TheGlyphFollowsTheMouseTheSpaceBarPaintsAndTheFocus) {
   HWND check = AddGlyph(CheckBoxClass, 10), option = AddGlyph(OptionButtonClass, 40);
   for (HWND w : {check, option}) test::InstallRecordingSubclass(w);
@@ -181,8 +178,8 @@ TEST_F(Glyph, TheGlyphFollowsTheMouseTheSpaceBarPaintsAndTheFocus) {
   }
 }
 
-// A release on any window repaints every skinned check box and option button beside it and
-// below them, normal; on a window without a parent, those inside it.
+// A release repaints every glyph beside the window and below, or inside a window without a
+// parent, normal.
 TEST_F(Glyph, AReleaseRepaintsEveryGlyphBesideTheWindow) {
   HWND button = AddButton();
   HWND panel = test::CreateRecordingWindow(L"TintoraTestPanel", form(), 0, 200, 10, 150, 100);

@@ -1,5 +1,5 @@
-// Classification by class name, and attaching the skin: what each kind of window gets, what
-// it must not get, and windows that cannot be attached or vanish on the way.
+// Classification by class name, and attaching the skin: what each kind of window gets and
+// what it must not, and windows that cannot be attached or vanish on the way.
 #include "skin/core/attach.h"
 
 #include <climits>
@@ -8,6 +8,7 @@
 
 #include "skin/core/skin_kind.h"
 #include "skin/core/skin_wndproc.h"
+#include "skin/render/gdi_guard.h"
 #include "tests/support/foreign_window.h"
 #include "tests/support/gdi_capacity.h"
 #include "tests/support/skin_test.h"
@@ -15,57 +16,47 @@
 namespace {
 
 using namespace skin;
-using test::Prop;
 using Attach = test::SkinTest;
 
 TEST(SkinKind, EveryNameInAnyCaseTheGridPrefixAndNearMisses) {
   using K = SkinKind;
   const std::pair<const wchar_t*, SkinKind> names[] = {
-      {L"#32770", K::Form}, {L"ThunderFormDC", K::Form}, {L"ThunderRT6FormDC", K::Form},
-      {L"Form", K::Form}, {L"ThunderCommandButton", K::CommandButton},
-      {L"ThunderRT6CommandButton", K::CommandButton}, {L"BUTTON", K::CommandButton},
-      {L"ThunderComboBox", K::ComboBox}, {L"ThunderRT6ComboBox", K::ComboBox},
-      {L"Combo", K::ComboBox}, {L"ComboBox", K::ComboBox},
-      {L"ThunderDriveListBox", K::DriveList}, {L"ThunderRT6DriveListBox", K::DriveList},
-      {L"ThunderCheckBox", K::CheckBox}, {L"ThunderRT6CheckBox", K::CheckBox},
-      {L"ThunderOptionButton", K::OptionButton}, {L"ThunderRT6OptionButton", K::OptionButton},
-      {L"ProgressBar20WndClass", K::ProgressBar}, {L"ProgressBarWndClass", K::ProgressBar},
-      {L"MSVB_Lib_Header", K::Header}, {L"SysHeader32", K::Header},
-      {L"DataListWndClass", K::DataList}, {L"DBListWndClass", K::DataList},
-      {L"ComboLBox", K::ComboList}, {L"ApexGridOleDB32", K::Grid}, {L"APEXGRID", K::Grid},
-      {L"", K::Other}, {L"Edit", K::Other}, {L"Buttons", K::Other}, {L"xbutton", K::Other},
-      {L"apexgri", K::Other}, {L"xapexgrid", K::Other}, {L"ComboBoxEx32", K::Other},
-      {L"SysHeader", K::Other}, {L"msctls_progress32", K::Other}};
+      {L"#32770", K::Form}, {L"ThunderFormDC", K::Form}, {L"ThunderRT6FormDC", K::Form}, {L"Form", K::Form},
+      {L"ThunderCommandButton", K::CommandButton}, {L"ThunderRT6CommandButton", K::CommandButton},
+      {L"BUTTON", K::CommandButton}, {L"ThunderComboBox", K::ComboBox}, {L"ThunderRT6ComboBox", K::ComboBox},
+      {L"Combo", K::ComboBox}, {L"ComboBox", K::ComboBox}, {L"ThunderDriveListBox", K::DriveList},
+      {L"ThunderRT6DriveListBox", K::DriveList}, {L"ThunderCheckBox", K::CheckBox},
+      {L"ThunderRT6CheckBox", K::CheckBox}, {L"ThunderOptionButton", K::OptionButton},
+      {L"ThunderRT6OptionButton", K::OptionButton}, {L"ProgressBar20WndClass", K::ProgressBar},
+      {L"ProgressBarWndClass", K::ProgressBar}, {L"MSVB_Lib_Header", K::Header}, {L"SysHeader32", K::Header},
+      {L"DataListWndClass", K::DataList}, {L"DBListWndClass", K::DataList}, {L"ComboLBox", K::ComboList},
+      {L"ApexGridOleDB32", K::Grid}, {L"APEXGRID", K::Grid}, {L"", K::Other}, {L"Buttons", K::Other},
+      {L"xbutton", K::Other}, {L"apexgri", K::Other}, {L"xapexgrid", K::Other}, {L"SysHeader", K::Other}};
   for (const auto& [name, kind] : names) EXPECT_EQ(ClassifyClassName(name), kind) << name;
-  // Real windows, and a handle that names none any more.
   HWND button = CreateWindowW(L"Button", L"", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
-  EXPECT_EQ(WindowClassName(button), L"Button");
   EXPECT_EQ(KindOf(button), K::CommandButton);
-  DestroyWindow(button);
+  DestroyWindow(button);  // a handle that names no window any more
   EXPECT_EQ(WindowClassName(button), L"");
   EXPECT_EQ(KindOf(button), K::Other);
 }
 
-// Every kind gets the properties of its kind and no others; a command button also its four
-// window-sized faces and its rounded region. A second SkinWindow changes nothing.
+// Each kind gets the properties of its kind and no others; a command button also four faces
+// as large as it and a region with rounded corners. A second SkinWindow changes nothing.
 TEST_F(Attach, EachKindGetsItsPropertiesAndOnlyButtonsGetFacesAndARegion) {
   constexpr int No = INT_MIN;  // the property is absent
   const struct {
     const wchar_t* cls;
     DWORD style;
-    int oldState, mouse, timer, alpha, pressedItem, hoveredItem;
-  } kinds[] = {
-      {L"Button", BS_PUSHBUTTON, StateNormal, 0, 0, 0, No, No},
-      {L"Button", BS_PUSHBUTTON | WS_DISABLED, StateDisabled, 0, 0, 0, No, No},
-      {L"ComboBox", CBS_DROPDOWNLIST, StateNormal, 0, No, No, No, No},
-      {gallery::DriveListClass, CBS_DROPDOWNLIST, StateNormal, 0, No, No, No, No},
-      {gallery::CheckBoxClass, BS_AUTOCHECKBOX, StateNormal, 0, No, No, No, No},
-      {gallery::OptionButtonClass, BS_AUTORADIOBUTTON, StateNormal, 0, No, No, No, No},
-      {WC_HEADERW, 0, No, 0, No, No, -1, -1},
-      {gallery::ProgressBarClass, 0, No, No, No, No, No, No},
-      {L"Edit", 0, No, No, No, No, No, No},
-      {L"Static", SS_BLACKRECT, No, No, No, No, No, No},
-  };
+    int state, mouse, timer, alpha, pressed, hovered;
+  } kinds[] = {{L"Button", BS_PUSHBUTTON, StateNormal, 0, 0, 0, No, No},
+               {L"Button", BS_PUSHBUTTON | WS_DISABLED, StateDisabled, 0, 0, 0, No, No},
+               {L"ComboBox", CBS_DROPDOWNLIST, StateNormal, 0, No, No, No, No},
+               {gallery::DriveListClass, CBS_DROPDOWNLIST, StateNormal, 0, No, No, No, No},
+               {gallery::CheckBoxClass, BS_AUTOCHECKBOX, StateNormal, 0, No, No, No, No},
+               {gallery::OptionButtonClass, BS_AUTORADIOBUTTON, StateNormal, 0, No, No, No, No},
+               {WC_HEADERW, 0, No, 0, No, No, -1, -1},
+               {gallery::ProgressBarClass, 0, No, No, No, No, No, No},
+               {L"Static", SS_BLACKRECT, No, No, No, No, No, No}};
   std::vector<HWND> windows;
   std::vector<LONG_PTR> procedures;
   for (const auto& k : kinds) {
@@ -73,7 +64,6 @@ TEST_F(Attach, EachKindGetsItsPropertiesAndOnlyButtonsGetFacesAndARegion) {
     procedures.push_back(GetWindowLongPtrW(windows.back(), GWLP_WNDPROC));
   }
   ASSERT_EQ(SkinWindow(form()), 1);
-  EXPECT_TRUE(SkinInitialized);
   EXPECT_EQ(SkinnedWindowCount, static_cast<LONG>(windows.size()) + 1);
   EXPECT_EQ(ReadProp(form(), PropProcAddr), reinterpret_cast<LONG_PTR>(&test::RecordingProc));
   for (size_t i = 0; i < windows.size(); ++i) {
@@ -82,59 +72,45 @@ TEST_F(Attach, EachKindGetsItsPropertiesAndOnlyButtonsGetFacesAndARegion) {
     SCOPED_TRACE(testing::Message() << "row " << i);
     EXPECT_EQ(ReadProp(w, PropProcAddr), procedures[i]);
     EXPECT_EQ(GetWindowLongPtrW(w, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&SkinWndProc));
-    const std::pair<const wchar_t*, int> props[] = {
-        {PropOldState, k.oldState}, {PropMouseFlag, k.mouse},     {PropTimerId, k.timer},
-        {PropAlphaLevel, k.alpha},  {PropHdIndex, k.pressedItem}, {PropHmIndex, k.hoveredItem}};
-    for (const auto& [name, value] : props) {
-      EXPECT_EQ(test::HasProp(w, name), value != No) << "property " << name;
-      if (value != No) {
-        EXPECT_EQ(Prop(w, name), value) << "property " << name;
-      }
-    }
+    const std::pair<const wchar_t*, int> props[] = {{PropOldState, k.state}, {PropMouseFlag, k.mouse},
+                                                    {PropTimerId, k.timer},  {PropAlphaLevel, k.alpha},
+                                                    {PropHdIndex, k.pressed}, {PropHmIndex, k.hovered}};
+    for (const auto& [name, value] : props)
+      EXPECT_EQ(test::HasProp(w, name) ? test::Prop(w, name) : No, value) << name;
     const bool button = KindOf(w) == SkinKind::CommandButton;
-    EXPECT_EQ(test::HasProp(w, PropOldStyle), button);
-    EXPECT_EQ(ReadProp(w, FaceDcPropName(0)) != 0, button);
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    HRGN rounded = CreateRoundRectRgn(0, 0, 76, 24, 3, 3);
+    EXPECT_EQ(test::HasProp(w, PropOldStyle) && ReadProp(w, FaceDcPropName(0)), button);
+    GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0)), rounded(CreateRoundRectRgn(0, 0, 76, 24, 3, 3));
     EXPECT_EQ(GetWindowRgn(w, region) != ERROR && EqualRgn(region, rounded), button);
-    DeleteObject(region);
-    DeleteObject(rounded);
     for (int n = 0; button && n < FaceCount; ++n) {
       auto bitmap = reinterpret_cast<HBITMAP>(ReadProp(w, FaceBitmapPropName(n)));
-      EXPECT_EQ(GetCurrentObject(FaceDc(w, n), OBJ_BITMAP), bitmap) << "face " << n;
       BITMAP info{};
       GetObjectW(bitmap, sizeof(info), &info);
-      EXPECT_EQ(std::make_pair(info.bmWidth, info.bmHeight), std::make_pair(75L, 23L));
+      EXPECT_EQ(GetCurrentObject(FaceDc(w, n), OBJ_BITMAP), bitmap) << "face " << n;
+      EXPECT_EQ(std::make_pair(info.bmWidth, info.bmHeight), std::make_pair(75L, 23L)) << "face " << n;
     }
   }
   const HDC artwork = ButtonBitmap;
-  const LONG count = SkinnedWindowCount;
-  EXPECT_EQ(SkinWindow(form()), 0);
-  EXPECT_EQ(AttachSkin(windows[0]), 0);
-  EXPECT_EQ(SkinWindow(nullptr), 0);
-  EXPECT_EQ(AttachSkin(nullptr), 0);
+  EXPECT_EQ(SkinWindow(form()) + AttachSkin(windows[0]) + SkinWindow(nullptr) + AttachSkin(nullptr), 0);
   EXPECT_EQ(ButtonBitmap, artwork);
-  EXPECT_EQ(SkinnedWindowCount, count);
+  EXPECT_EQ(SkinnedWindowCount, static_cast<LONG>(windows.size()) + 1);
 }
 
-// Push, default push and user buttons become owner-drawn and keep the style they had in
-// OLDSTYLE; every other type keeps its own painting (an automatic radio button, owner-drawn,
-// would no longer check itself).
+// Push, default push and user buttons become owner-drawn, OLDSTYLE keeping the style before;
+// every other type keeps its own painting (an automatic radio button still checks itself).
 TEST_F(Attach, OnlyPushDefaultAndUserButtonsBecomeOwnerDrawn) {
   HWND buttons[16];
   LONG_PTR before[16];
   for (int type = 0; type < 16; ++type) {
     buttons[type] = Add(L"Button", static_cast<DWORD>(type), 2 + type % 4 * 70, 2 + type / 4 * 40, 60, 30);
-    // The platform may turn a user button into a push button as it creates it.
-    before[type] = GetWindowLongPtrW(buttons[type], GWL_STYLE);
+    before[type] = GetWindowLongPtrW(buttons[type], GWL_STYLE);  // a user button may become a push one
   }
   ASSERT_EQ(SkinWindow(form()), 1);
   for (int type = 0; type < 16; ++type) {
     const LONG_PTR created = before[type] & BS_TYPEMASK;
     const bool faces = created == BS_PUSHBUTTON || created == BS_DEFPUSHBUTTON || created == BS_USERBUTTON;
     EXPECT_EQ(GetWindowLongPtrW(buttons[type], GWL_STYLE) & BS_TYPEMASK, faces ? BS_OWNERDRAW : created)
-        << "type " << type;
-    EXPECT_EQ(ReadProp(buttons[type], PropOldStyle), before[type]) << "type " << type;
+        << type;
+    EXPECT_EQ(ReadProp(buttons[type], PropOldStyle), before[type]) << type;
   }
   SendMessageW(buttons[BS_AUTORADIOBUTTON], BM_CLICK, 0, 0);
   EXPECT_EQ(SendMessageW(buttons[BS_AUTORADIOBUTTON], BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -144,7 +120,6 @@ TEST_F(Attach, WindowsOfAnotherThreadAreLeftAloneEvenWhenAnnounced) {
   test::ForeignWindow theirs;
   HWND foreign = theirs.hwnd();
   const LONG_PTR procedure = GetWindowLongPtrW(foreign, GWLP_WNDPROC);
-  const LONG_PTR style = GetWindowLongPtrW(foreign, GWL_STYLE);
   ASSERT_EQ(SkinWindow(form()), 1);
   EXPECT_EQ(AttachSkin(foreign), 0);
   SendMessageW(form(), WM_CTLCOLORLISTBOX, 0, reinterpret_cast<LPARAM>(foreign));
@@ -152,55 +127,43 @@ TEST_F(Attach, WindowsOfAnotherThreadAreLeftAloneEvenWhenAnnounced) {
   EXPECT_EQ(SkinnedWindowCount, 1);
   EXPECT_FALSE(test::HasProp(foreign, PropProcAddr));
   EXPECT_EQ(GetWindowLongPtrW(foreign, GWLP_WNDPROC), procedure);
-  EXPECT_EQ(GetWindowLongPtrW(foreign, GWL_STYLE), style);
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
   EXPECT_EQ(GetWindowRgn(foreign, region), ERROR);
-  DeleteObject(region);
 }
 
-// A button destroyed by its own procedure in the middle of its attachment or of a resize
-// (it answers the caption request or the style change): it must not stay counted, and its
-// faces and region must not leak.
+// A button destroyed by its own procedure while it is attached or resized (on the caption
+// request or the style change) is not counted, and its faces and region do not leak.
 TEST_F(Attach, AButtonDestroyedWhileItIsAttachedOrResizedIsNotCountedAndLeaksNothing) {
-  const struct {
-    bool resize;  // destroyed while resized rather than while attached
-    UINT message;
-  } cases[] = {{false, WM_GETTEXTLENGTH}, {false, BM_SETSTYLE}, {true, WM_GETTEXTLENGTH}};
+  const std::pair<bool, UINT> cases[] = {
+      {false, WM_GETTEXTLENGTH}, {false, BM_SETSTYLE}, {true, WM_GETTEXTLENGTH}};
   ASSERT_EQ(SkinWindow(form()), 1);
-  auto destroyedWhile = [&](bool resize, UINT message) {
+  auto destroyedWhile = [&](bool resized, UINT message) {
     HWND button = AddButton();
     test::InstallRecordingSubclass(button);
-    if (resize) {
-      EXPECT_EQ(AttachSkin(button), 1);
-    }
+    EXPECT_TRUE(!resized || AttachSkin(button));
     test::Recorder::SetHook([=](HWND hwnd, UINT m, WPARAM, LPARAM, LRESULT&) {
       if (hwnd == button && m == message) DestroyWindow(hwnd);
       return false;
     });
-    if (resize) {
-      SetWindowPos(button, nullptr, 0, 0, 80, 24, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    } else {
-      EXPECT_EQ(AttachSkin(button), 0);
-    }
+    if (resized) SetWindowPos(button, nullptr, 0, 0, 80, 24, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(resized || !AttachSkin(button));  // the attachment fails
     test::Recorder::SetHook({});
     EXPECT_FALSE(IsWindow(button));
     EXPECT_EQ(SkinnedWindowCount, 1);
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << (c.resize ? "resized" : "attached") << ", message 0x"
-                                    << std::hex << c.message);
-    destroyedWhile(c.resize, c.message);  // what the first pass along this path keeps
-    EXPECT_EQ(test::GdiObjectsLeakedBy([&] { destroyedWhile(c.resize, c.message); }), 0);
+  for (const auto& [resized, message] : cases) {
+    SCOPED_TRACE(testing::Message() << (resized ? "resized" : "attached") << ", message " << message);
+    destroyedWhile(resized, message);  // what the first pass along this path keeps
+    EXPECT_EQ(test::GdiObjectsLeakedBy([&] { destroyedWhile(resized, message); }), 0);
   }
 }
 
-// A process at the limit of its GDI objects: a button attached then keeps its own look, one
-// resized keeps its faces, recorded, so that the removal frees them.
+// At the limit of GDI objects a button attached keeps its own look, and one resized keeps its
+// faces, recorded, so that the removal frees them; with room again all is as usual.
 TEST_F(Attach, FacesThatCannotBeMadeLeaveTheButtonAsItWasAndLeakNothing) {
   ASSERT_EQ(SkinWindow(form()), 1);
   auto atTheLimit = [&] {
-    HWND late = AddButton(5, 40);
-    HWND resized = AddButton(5, 5);
+    HWND late = AddButton(5, 40), resized = AddButton(5, 5);
     const LONG_PTR ownProcedure = GetWindowLongPtrW(late, GWLP_WNDPROC);
     EXPECT_EQ(AttachSkin(resized), 1);
     {
@@ -214,9 +177,9 @@ TEST_F(Attach, FacesThatCannotBeMadeLeaveTheButtonAsItWasAndLeakNothing) {
     for (int n = 0; n < FaceCount; ++n) {
       HGDIOBJ shown = GetCurrentObject(FaceDc(resized, n), OBJ_BITMAP);
       EXPECT_EQ(GetObjectType(shown), static_cast<DWORD>(OBJ_BITMAP)) << "face " << n;
-      EXPECT_EQ(reinterpret_cast<HGDIOBJ>(ReadProp(resized, FaceBitmapPropName(n))), shown);
+      EXPECT_EQ(reinterpret_cast<HGDIOBJ>(ReadProp(resized, FaceBitmapPropName(n))), shown) << "face " << n;
     }
-    EXPECT_EQ(AttachSkin(late), 1);  // with room again, it is skinned as usual
+    EXPECT_EQ(AttachSkin(late), 1);
     DestroyWindow(resized);
     DestroyWindow(late);
   };
@@ -228,8 +191,7 @@ TEST(ApiExists, FindsExportsAndLeavesLibrariesAsTheyWere) {
   EXPECT_TRUE(ApiExists("TrackMouseEvent", L"User32"));
   EXPECT_FALSE(ApiExists("NoSuchProcedureAnywhere", L"User32"));
   EXPECT_FALSE(ApiExists("TrackMouseEvent", L"no-such-library.dll"));
-  // A library loaded just for the question is released again.
-  const HMODULE before = GetModuleHandleW(L"mscms.dll");
+  const HMODULE before = GetModuleHandleW(L"mscms.dll");  // loaded for the question, released after
   EXPECT_TRUE(ApiExists("OpenColorProfileW", L"mscms.dll"));
   EXPECT_EQ(GetModuleHandleW(L"mscms.dll"), before);
 }

@@ -1,4 +1,4 @@
-// The colour-chart main window with a recording browser: no test touches the network.
+// The colour-chart main window with a browser that records what it is asked for.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,38 +10,21 @@
 #include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "tests/support/quiet_browser.h"
 
 namespace {
 
 using app::Form2;
 using app::soft;
 
-struct Request {
-  std::wstring address;
-  bool formSkinned;  // whether the main window carried the skin when the request came
-};
-std::vector<Request> requests;
-
-// Records every address and shows nothing but a plain child window.
-class RecordingBrowser : public platform::Browser {
- public:
-  RecordingBrowser(HWND parent, const RECT& r)
-      : parent_(parent), hwnd_(CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, r.left, r.top,
-                                               r.right - r.left, r.bottom - r.top, parent, nullptr, nullptr, nullptr)) {}
-  ~RecordingBrowser() override { DestroyWindow(hwnd_); }
-  void Navigate(const std::wstring& address) override { requests.push_back({address, skin::IsSkinned(parent_)}); }
-  HWND Window() const override { return IsWindow(hwnd_) ? hwnd_ : nullptr; }
-
- private:
-  HWND parent_;
-  HWND hwnd_;
-};
+using Request = test::QuietBrowser::Request;
+std::vector<Request>& requests = test::QuietBrowser::Requests();
 
 class ChartWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     requests.clear();
-    platform::SetBrowserFactory([](HWND parent, const RECT& r) { return std::make_unique<RecordingBrowser>(parent, r); });
+    platform::SetBrowserFactory(test::QuietBrowser::Make);
     soft().Show();
   }
   void TearDown() override {
@@ -78,7 +61,7 @@ class ChartWindow : public ::testing::Test {
 TEST_F(ChartWindow, OpensOnTheStartPageAndEachButtonLoadsItsPageOnEveryClick) {
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].address, L"https://www.tintora.example/b");
-  EXPECT_FALSE(requests[0].formSkinned);
+  EXPECT_FALSE(requests[0].parentSkinned);
   EXPECT_TRUE(skin::IsSkinned(soft().hwnd()));
   const wchar_t* pages[12] = {
       L"/soft/qovu/cmyk-color.html",  L"/soft/qovu/rgb-color.html", L"/soft/qovu/PANTONE CU.htm",

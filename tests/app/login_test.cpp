@@ -110,7 +110,7 @@ TEST_F(LoginDialog, AWrongPasswordGivesTheMessageBoxAndSelectsThePassword) {
     EXPECT_EQ(box.text, app::WrongPasswordText);
     EXPECT_EQ(box.title, app::WrongPasswordTitle);
     EXPECT_EQ(box.owner, dialog());
-    EXPECT_EQ(box.buttons.size(), 1u);
+    EXPECT_EQ(box.buttons, 1);
     EXPECT_FALSE(box.iconShown);
     EXPECT_TRUE(Form1().IsLoaded());
     EXPECT_FALSE(soft().IsLoaded());

@@ -11,8 +11,7 @@
 namespace test {
 
 namespace {
-constexpr POINT FormPlace{40, 40};
-constexpr SIZE FormSize{640, 480};
+constexpr RECT FormPlace{40, 40, 40 + 640, 40 + 480};
 constexpr POINT FarAway{1200, 1000};  // on the test screen, outside every test window
 }  // namespace
 
@@ -43,7 +42,7 @@ SIZE WindowSize(HWND hwnd) {
 void Dab(HWND hwnd, int x, int y, COLORREF colour, int w, int h) {
   HDC dc = GetWindowDC(hwnd);
   HBRUSH brush = CreateSolidBrush(colour);
-  RECT r{x, y, x + w, y + h};
+  const RECT r{x, y, x + w, y + h};
   FillRect(dc, &r, brush);
   DeleteObject(brush);
   ReleaseDC(hwnd, dc);
@@ -61,13 +60,12 @@ SIZE GlyphBox() { return {GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_
 
 void SkinTest::SetUp() {
   Recorder::Clear();
-  platform::Services() = platform::DefaultServices();
   PointAway();
 }
 
 void SkinTest::TearDown() {
   Recorder::SetHook({});
-  if (IsWindow(form_)) DestroyWindow(form_);
+  DestroyWindow(form_);
   PumpMessages();
   platform::Services() = platform::DefaultServices();
   skin::HasTrackMouseEvent = true;
@@ -76,43 +74,35 @@ void SkinTest::TearDown() {
 }
 
 HWND SkinTest::form() {
-  if (!form_) {
-    gallery::RegisterKindClasses();
-    form_ = CreateRecordingWindow(L"ThunderRT6FormDC", nullptr,
-                                  WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, FormPlace.x,
-                                  FormPlace.y, FormSize.cx, FormSize.cy);
-    SetForegroundWindow(form_);
-  }
+  if (form_) return form_;
+  gallery::RegisterKindClasses();
+  form_ = CreateRecordingWindow(L"ThunderRT6FormDC", nullptr, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, FormPlace.left,
+                                FormPlace.top, FormPlace.right - FormPlace.left, FormPlace.bottom - FormPlace.top);
+  SetForegroundWindow(form_);
   return form_;
 }
 
-HWND SkinTest::Add(const wchar_t* cls, DWORD style, int x, int y, int w, int h,
-                   const wchar_t* text, DWORD exStyle) {
-  HWND child = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
-                               form(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
+HWND SkinTest::Add(const wchar_t* cls, DWORD style, int x, int y, int w, int h, const wchar_t* text, DWORD exStyle) {
+  HWND child = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, form(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   return child;
 }
 
-HWND SkinTest::AddButton(int x, int y, const wchar_t* text) {
-  return Add(L"Button", BS_PUSHBUTTON, x, y, 75, 23, text);
-}
+HWND SkinTest::AddButton(int x, int y, const wchar_t* text) { return Add(L"Button", BS_PUSHBUTTON, x, y, 75, 23, text); }
 
 HWND SkinTest::AddGlyph(const wchar_t* cls, int y, int height) {
-  const DWORD style = cls == gallery::CheckBoxClass ? BS_AUTOCHECKBOX : BS_AUTORADIOBUTTON;
-  return Add(cls, style, 10, y, 120, height, L"Glyph");
+  return Add(cls, cls == gallery::CheckBoxClass ? BS_AUTOCHECKBOX : BS_AUTORADIOBUTTON, 10, y, 120, height, L"Glyph");
 }
 
 HWND SkinTest::AddHeader(std::initializer_list<const wchar_t*> texts, int y) {
   HWND header = Add(WC_HEADERW, HDS_BUTTONS, 10, y, 300, 20);
-  int i = 0;
   for (const wchar_t* text : texts) {
     HDITEMW item{};
     item.mask = HDI_TEXT | HDI_WIDTH;
     item.cxy = 80;
     item.pszText = const_cast<wchar_t*>(text);
-    SendMessageW(header, HDM_INSERTITEMW, i++, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(header, HDM_INSERTITEMW, SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), reinterpret_cast<LPARAM>(&item));
   }
   return header;
 }
@@ -134,10 +124,8 @@ void SkinTest::Repaint(HWND hwnd) {
 
 void SkinTest::ReportCheck(std::initializer_list<HWND> windows, LRESULT value) {
   for (HWND hwnd : windows) InstallRecordingSubclass(hwnd);
-  std::vector<HWND> reporting(windows);
-  Recorder::SetHook([=](HWND to, UINT message, WPARAM, LPARAM, LRESULT& result) {
-    if (message != BM_GETCHECK || std::count(reporting.begin(), reporting.end(), to) == 0)
-      return false;
+  Recorder::SetHook([reporting = std::vector<HWND>(windows), value](HWND to, UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != BM_GETCHECK || std::count(reporting.begin(), reporting.end(), to) == 0) return false;
     result = value;
     return true;
   });
