@@ -132,17 +132,16 @@ class Fuzzer {
 };
 
 void ExpectPropertiesInRange(HWND w) {
-  const int mouse = ReadIntProp(w, PropMouseFlag), timer = ReadIntProp(w, PropTimerId);
-  const int state = ReadIntProp(w, PropOldState), level = ReadIntProp(w, PropAlphaLevel);
-  EXPECT_TRUE(mouse == 0 || mouse == 1) << "MOUSEFLAG " << mouse;
-  EXPECT_TRUE(timer == 0 || timer == 1) << "TIMERID " << timer;
-  EXPECT_TRUE(state >= 0 && state <= 3) << "OLDSTATE " << state;
-  EXPECT_TRUE(level >= 0 && level <= 255) << "ALPHALEVEL " << level;
-  if (KindOf(w) != SkinKind::Header) return;
-  const int count = static_cast<int>(SendMessageW(w, HDM_GETITEMCOUNT, 0, 0));
-  for (const wchar_t* index : {PropHdIndex, PropHmIndex}) {
-    const int value = ReadIntProp(w, index);
-    EXPECT_TRUE(value >= -1 && value < count) << "header index " << value;
+  // A header's indices name one of its items or none; elsewhere they are absent (0).
+  const int items = KindOf(w) == SkinKind::Header ? static_cast<int>(SendMessageW(w, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  const struct {
+    const wchar_t* name;
+    int low, high;
+  } ranges[] = {{PropMouseFlag, 0, 1}, {PropTimerId, 0, 1}, {PropOldState, 0, 3}, {PropAlphaLevel, 0, 255},
+                {PropHdIndex, -1, items - 1}, {PropHmIndex, -1, items - 1}};
+  for (const auto& r : ranges) {
+    const int value = ReadIntProp(w, r.name);
+    EXPECT_TRUE(value >= r.low && value <= r.high) << r.name << " " << value;
   }
 }
 
