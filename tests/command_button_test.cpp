@@ -93,7 +93,7 @@ TEST_F(CommandButton, FacesCarryTheCaptionInItsColourAndTheFocusRectangle) {
   SetFocus(button_);
   const std::vector<test::Pixels> focused = Faces();
   for (int n = 0; n < FaceCount; ++n) {
-    const COLORREF ink = n == StateDisabled ? DisabledCaptionColor : Black;
+    const COLORREF ink = n == StateDisabled ? test::DisabledCaption : Black;
     int inked = 0, otherInk = 0, outline = 0, elsewhere = 0;
     for (int y = 0; y < 23; ++y) {
       for (int x = 0; x < 75; ++x) {
@@ -113,9 +113,9 @@ TEST_F(CommandButton, FacesCarryTheCaptionInItsColourAndTheFocusRectangle) {
 TEST_F(CommandButton, AFadeTakes86BlendsFrom0And66From60OnOneTimerAndAccumulatesTheFace) {
   HWND radio = Add(L"Button", BS_AUTORADIOBUTTON, 10, 90, 100, 20, L"r");
   Skin();
-  static int timersSet = 0;
+  static int timersSet = 0;  // each of id 1, every 15 ms, without a callback
   platform::Services().setTimer = [](HWND hwnd, UINT_PTR id, UINT ms, TIMERPROC proc) -> UINT_PTR {
-    ++timersSet;
+    timersSet += id == 1 && ms == 15 && !proc;
     return SetTimer(hwnd, id, ms, proc);
   };
   for (const auto& [from, steps, id] : {std::tuple(0, 86, FadeTimerId), std::tuple(60, 66, UINT_PTR{77})}) {
@@ -278,6 +278,7 @@ TEST_F(CommandButton, AResizeMakesNewFacesAndANewRegionOnceWithoutRecursing) {
     EXPECT_EQ(FaceDc(button_, n), faces[n].first) << "the face buffer itself stays";
     EXPECT_EQ(GetCurrentObject(faces[n].first, OBJ_BITMAP), bitmap(n));
     EXPECT_EQ(sizeOf(n), std::make_pair(80L, 24L)) << "face " << n;
+    EXPECT_EQ(GetPixel(faces[n].first, 10, 1), Face(n)) << "face " << n << " rendered anew";
     EXPECT_EQ(GetObjectType(faces[n].second), 0u) << "old face bitmap " << n << " not freed";
   }
   GdiObject<HRGN> actual(CreateRectRgn(0, 0, 0, 0)), expected(CreateRoundRectRgn(0, 0, 81, 25, 3, 3));

@@ -42,13 +42,13 @@ TEST_F(Frames, AProgressBarIsOneSolidBlockOnTheSkinsScaleInAFrame) {
     const auto& b = bars[i];
     Repaint(windows[i]);
     const test::Pixels shown = test::ReadWindow(windows[i]);
-    EXPECT_EQ(shown.Count(SkinFrameColor, 0, 0, b.w + 2, 1), b.w + 2) << "bar " << i;
-    EXPECT_EQ(shown.at(b.w + 1, b.h + 1), SkinFrameColor) << "bar " << i;
+    EXPECT_EQ(shown.Count(test::FrameBlue, 0, 0, b.w + 2, 1), b.w + 2) << "bar " << i;
+    EXPECT_EQ(shown.at(b.w + 1, b.h + 1), test::FrameBlue) << "bar " << i;
     int wrong = 0;
     for (int y = 0; y < b.h; ++y) {
       for (int x = 0; x < b.w; ++x) {
         const bool filled = b.style & PBS_VERTICAL ? y >= b.h - b.fill : x < b.fill;
-        wrong += shown.at(1 + x, 1 + y) != (filled ? ProgressFillColor : White);
+        wrong += shown.at(1 + x, 1 + y) != (filled ? test::ProgressFill : White);
       }
     }
     EXPECT_EQ(wrong, 0) << "bar " << i;
@@ -64,13 +64,13 @@ TEST_F(Frames, ASunkenEdgeBecomesAFlatFrameFromAttachmentToRemoval) {
   HWND disabled = Add(L"Edit", WS_DISABLED, 10, 50, 120, 24, L"text", WS_EX_CLIENTEDGE);
   Settle();
   const COLORREF own = test::ReadWindow(edit).at(0, 12);
-  ASSERT_NE(own, SkinFrameColor);
+  ASSERT_NE(own, test::FrameBlue);
   SkinWindow(form());
-  EXPECT_EQ(test::ReadWindow(edit).at(0, 12), SkinFrameColor);
+  EXPECT_EQ(test::ReadWindow(edit).at(0, 12), test::FrameBlue);
   for (HWND box : {edit, disabled}) {
     Repaint(box);
     const test::Pixels shown = test::ReadWindow(box);
-    const COLORREF frame = box == edit ? SkinFrameColor : SkinFrameDisabledColor;
+    const COLORREF frame = box == edit ? test::FrameBlue : test::PaleFrame;
     EXPECT_EQ(shown.Count(frame, 0, 0, 120, 1) + shown.Count(frame, 0, 0, 1, 24), 120 + 24);
     HDC client = GetDC(box);
     const COLORREF background = GetBkColor(client);
@@ -118,7 +118,7 @@ TEST_F(Frames, ListsCombosAndDriveListsGetTheFlatDoubleFrameAndGridsOnlyWithABor
     const auto& f = frames[i / 2];
     Repaint(windows[i]);
     const test::Pixels shown = test::ReadWindow(windows[i]);
-    const COLORREF frame = i % 2 ? SkinFrameDisabledColor : SkinFrameColor;
+    const COLORREF frame = i % 2 ? test::PaleFrame : test::FrameBlue;
     SCOPED_TRACE(testing::Message() << "frame " << i / 2 << (i % 2 ? ", disabled" : ""));
     EXPECT_EQ(test::Recorder::Count(WM_PAINT, windows[i]), f.ownPaint ? 1 : 0);
     EXPECT_EQ(shown.Count(frame, 0, 0, shown.width(), 1), shown.width());
@@ -129,7 +129,7 @@ TEST_F(Frames, ListsCombosAndDriveListsGetTheFlatDoubleFrameAndGridsOnlyWithABor
   }
   const int buttonLeft = test::WindowSize(drive).cx - GetSystemMetrics(SM_CXVSCROLL) - 2;
   EXPECT_EQ(test::ReadWindow(drive).at(buttonLeft, 5), test::Art(ComboBitmap, 0, 5));
-  EXPECT_EQ(test::ReadWindow(plain).Count(SkinFrameColor), 0);
+  EXPECT_EQ(test::ReadWindow(plain).Count(test::FrameBlue), 0);
 }
 
 // A form's input only reaches its own procedure. Its activation skins the other window

@@ -37,10 +37,10 @@ TEST_F(Glyph, TheCheckBoxFrameAndFillFollowTheStateAndTheSameStateIsSkipped) {
     bool enabled;
     COLORREF frame, inside;  // inside: at (1, y0 + 1)
   } cases[] = {
-      {StateHover, true, SkinFrameColor, Art(GlyphBitmap, 1, 17)},  // forced over the dab
-      {StateNormal, true, SkinFrameColor, White},
-      {StatePressed, true, CheckFramePressedColor, Art(GlyphBitmap, 1, 30)},
-      {StatePressed, false, SkinFrameDisabledColor, White},
+      {StateHover, true, test::FrameBlue, Art(GlyphBitmap, 1, 17)},  // forced over the dab
+      {StateNormal, true, test::FrameBlue, White},
+      {StatePressed, true, test::PressedFrame, Art(GlyphBitmap, 1, 30)},
+      {StatePressed, false, test::PaleFrame, White},
   };
   for (const auto& c : cases) {
     EnableWindow(box, c.enabled);
@@ -73,8 +73,8 @@ TEST_F(Glyph, TheCheckBoxAndItsMarksAreCentredWithHalvesRoundedToEven) {
     const int y0 = test::GlyphTop(heights[i]);
     const test::Pixels shown = test::ReadWindow(checked[i]);
     SCOPED_TRACE(testing::Message() << "height " << heights[i]);
-    EXPECT_EQ(shown.at(0, y0), SkinFrameColor);
-    EXPECT_NE(shown.at(0, y0 - 1), SkinFrameColor);
+    EXPECT_EQ(shown.at(0, y0), test::FrameBlue);
+    EXPECT_NE(shown.at(0, y0 - 1), test::FrameBlue);
     EXPECT_EQ(shown.at(mx + 8, y0 + my), Art(CheckBitmap, 8, 0));      // tip of the tick
     EXPECT_EQ(shown.at(mx, y0 + my + 3), Art(CheckBitmap, 0, 3));      // its left end
     EXPECT_EQ(shown.at(mx + 3, y0 + my + 7), Art(CheckBitmap, 3, 7));  // its bottom
@@ -162,7 +162,7 @@ TEST_F(Glyph, TheGlyphFollowsTheMouseTheSpaceBarPaintsAndTheFocus) {
     // (Letting the mouse go makes the control paint itself again.)
     SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     EXPECT_EQ(test::ReadWindow(w).at(w == check ? 0 : 2, y0 + (w == check ? 0 : 2)),
-              w == check ? CheckFramePressedColor : Art(GlyphBitmap, 2, 13 * StatePressed + 2));
+              w == check ? test::PressedFrame : Art(GlyphBitmap, 2, 13 * StatePressed + 2));
     ReleaseCapture();
     SendMessageW(w, WM_MOUSEMOVE, 0, At(5, 5));
     test::Dab(w, 0, y0, Own, 3, 3);

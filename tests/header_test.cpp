@@ -83,6 +83,10 @@ TEST_F(Header, ItemsArePaintedInTheirStatesWithTheirTextsAndTheWholeOverTheBackg
   shown = test::ReadWindow(header_);
   EXPECT_GT(ink(shown, 1), 10);
   EXPECT_EQ(shown.at(260, 10), Art(HeaderBitmap, 1, 10));
+  WriteProp(empty, PropHdIndex, 1);  // a header without items takes no press
+  SendMessageW(empty, WM_LBUTTONDOWN, MK_LBUTTON, test::At(5, 5));
+  EXPECT_EQ(Prop(empty, PropHdIndex), 1);
+  WriteProp(empty, PropHdIndex, -1);
   Repaint(empty);
   shown = test::ReadWindow(empty);
   for (int y = 0; y < 20; ++y) EXPECT_EQ(shown.Count(Art(HeaderBitmap, 1, y), 0, y, 300, 1), 300) << "row " << y;

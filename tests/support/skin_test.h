@@ -18,6 +18,10 @@
 
 namespace test {
 
+// The skin's colours as its look is described, typed here apart from the code's constants.
+inline constexpr COLORREF FrameBlue = 0xD5A554, PaleFrame = 0xE9CFA4, PressedFrame = 0xC48639;
+inline constexpr COLORREF DisabledCaption = 0x968A79, ProgressFill = 0xF6D64C;
+
 // Rounding as the skin does it, computed independently: nearest, ties to even.
 int Centre(int space);
 inline int Prop(HWND hwnd, const wchar_t* name) { return skin::ReadIntProp(hwnd, name); }
