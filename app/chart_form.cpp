@@ -6,6 +6,8 @@
 #include "app/forms.h"
 #include "app/resource_ids.h"
 #include "platform/twips.h"
+#include "site/chart_view.h"
+#include "site/site_address.h"
 #include "skin/core/attach.h"
 
 namespace app {
@@ -33,6 +35,14 @@ constexpr int BrowserLeft = 0;
 constexpr int BrowserTop = 0;
 constexpr int BrowserWidth = 10695;
 constexpr int BrowserHeight = 8535;
+constexpr int BrowserTabIndex = 0;
+
+// Built against the built-in chart site, Tintora draws the pages itself; against any other
+// site, the system's web browser shows them.
+std::unique_ptr<platform::Browser> ChartSiteBrowser(HWND parent, const RECT& bounds) {
+  if (site::IsBuiltInSite(ChartSiteBase)) return site::CreateChartView(parent, bounds);
+  return platform::CreateSystemBrowser(parent, bounds);
+}
 
 const platform::FormDesign ChartDesign{
     .caption = L"Tintora - Halvek",
@@ -72,7 +82,8 @@ void ChartForm::CreateOtherControls() {
   RECT bounds{platform::TwipsToPixels(BrowserLeft), platform::TwipsToPixels(BrowserTop),
               platform::TwipsToPixels(BrowserLeft + BrowserWidth),
               platform::TwipsToPixels(BrowserTop + BrowserHeight)};
-  webBrowser1_ = platform::CreateBrowser(hwnd(), bounds);
+  webBrowser1_ = platform::CreateBrowser(hwnd(), bounds, ChartSiteBrowser);
+  if (webBrowser1_) AddTabStop(webBrowser1_->Window(), BrowserTabIndex);
 }
 
 void ChartForm::Form_Load() {

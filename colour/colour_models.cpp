@@ -9,25 +9,25 @@
 namespace colour {
 namespace {
 
-constexpr double kChannelMax = 255.0;
-constexpr double kPercent = 100.0;
-constexpr double kFullTurn = 360.0;
-constexpr double kHueSector = 60.0;  // the hexagon of hue has six sectors of 60 degrees
-constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+constexpr double ChannelMax = 255.0;
+constexpr double PercentScale = 100.0;
+constexpr double FullTurn = 360.0;
+constexpr double HueSector = 60.0;  // the hexagon of hue has six sectors of 60 degrees
+constexpr double DegreesPerRadian = 180.0 / std::numbers::pi;
 
 // Channel in 0..1; NaN counts as 0 so that no arithmetic slip can reach a conversion to an
 // integer with an undefined result.
 double Clamp01(double x) { return x >= 0.0 ? std::min(x, 1.0) : 0.0; }
 
 std::uint8_t ToByte(double x) {
-  return static_cast<std::uint8_t>(std::lround(Clamp01(x) * kChannelMax));
+  return static_cast<std::uint8_t>(std::lround(Clamp01(x) * ChannelMax));
 }
 
 // Degrees brought into [0, 360).
 double WrapHue(double h) {
-  double wrapped = std::fmod(h, kFullTurn);
-  if (wrapped < 0.0) wrapped += kFullTurn;
-  return wrapped >= kFullTurn ? 0.0 : wrapped;
+  double wrapped = std::fmod(h, FullTurn);
+  if (wrapped < 0.0) wrapped += FullTurn;
+  return wrapped >= FullTurn ? 0.0 : wrapped;
 }
 
 // Hue in degrees of a colour with the given largest channel and chroma (largest minus
@@ -42,12 +42,12 @@ double HueOf(const RgbD& c, double largest, double chroma) {
   } else {
     sector = (c.r - c.g) / chroma + 4.0;
   }
-  return WrapHue(sector * kHueSector);
+  return WrapHue(sector * HueSector);
 }
 
 // An RGB colour from hue, chroma and the amount added to every channel.
 RgbD FromHueChroma(double hueDegrees, double chroma, double offset) {
-  const double sector = WrapHue(hueDegrees) / kHueSector;
+  const double sector = WrapHue(hueDegrees) / HueSector;
   const double second = chroma * (1.0 - std::fabs(std::fmod(sector, 2.0) - 1.0));
   double r = 0, g = 0, b = 0;
   switch (static_cast<int>(sector)) {
@@ -63,12 +63,12 @@ RgbD FromHueChroma(double hueDegrees, double chroma, double offset) {
 
 double Square(double x) { return x * x; }
 double Pow7(double x) { return Square(Square(x) * x) * x; }
-double ToRadians(double degrees) { return degrees / kDegreesPerRadian; }
+double ToRadians(double degrees) { return degrees / DegreesPerRadian; }
 
 }  // namespace
 
 RgbD ToDouble(const Rgb8& rgb) {
-  return {rgb.r / kChannelMax, rgb.g / kChannelMax, rgb.b / kChannelMax};
+  return {rgb.r / ChannelMax, rgb.g / ChannelMax, rgb.b / ChannelMax};
 }
 
 Rgb8 ToRgb8(const RgbD& rgb) { return {ToByte(rgb.r), ToByte(rgb.g), ToByte(rgb.b)}; }
@@ -78,7 +78,7 @@ Hsv ToHsv(const RgbD& rgb) {
   const double largest = std::max({c.r, c.g, c.b});
   const double chroma = largest - std::min({c.r, c.g, c.b});
   const double saturation = largest > 0.0 ? chroma / largest : 0.0;
-  return {HueOf(c, largest, chroma), saturation * kPercent, largest * kPercent};
+  return {HueOf(c, largest, chroma), saturation * PercentScale, largest * PercentScale};
 }
 
 Hsl ToHsl(const RgbD& rgb) {
@@ -89,18 +89,18 @@ Hsl ToHsl(const RgbD& rgb) {
   const double lightness = (largest + smallest) / 2.0;
   const double spread = 1.0 - std::fabs(2.0 * lightness - 1.0);
   const double saturation = spread > 0.0 ? std::min(chroma / spread, 1.0) : 0.0;
-  return {HueOf(c, largest, chroma), saturation * kPercent, lightness * kPercent};
+  return {HueOf(c, largest, chroma), saturation * PercentScale, lightness * PercentScale};
 }
 
 RgbD FromHsv(const Hsv& hsv) {
-  const double value = Clamp01(hsv.v / kPercent);
-  const double chroma = value * Clamp01(hsv.s / kPercent);
+  const double value = Clamp01(hsv.v / PercentScale);
+  const double chroma = value * Clamp01(hsv.s / PercentScale);
   return FromHueChroma(hsv.h, chroma, value - chroma);
 }
 
 RgbD FromHsl(const Hsl& hsl) {
-  const double lightness = Clamp01(hsl.l / kPercent);
-  const double chroma = (1.0 - std::fabs(2.0 * lightness - 1.0)) * Clamp01(hsl.s / kPercent);
+  const double lightness = Clamp01(hsl.l / PercentScale);
+  const double chroma = (1.0 - std::fabs(2.0 * lightness - 1.0)) * Clamp01(hsl.s / PercentScale);
   return FromHueChroma(hsl.h, chroma, lightness - chroma / 2.0);
 }
 
@@ -109,7 +109,7 @@ RgbD FromHsl(const Hsl& hsl) {
 // own. The hue terms take care of the 360-degree wrap and of neutral colours.
 double DeltaE2000(const Lab& x, const Lab& y) {
   constexpr double k25Pow7 = 6103515625.0;  // 25^7
-  constexpr double kHalfTurn = 180.0;
+  constexpr double HalfTurn = 180.0;
 
   const double chromaMean = (std::hypot(x.a, x.b) + std::hypot(y.a, y.b)) / 2.0;
   const double g = 0.5 * (1.0 - std::sqrt(Pow7(chromaMean) / (Pow7(chromaMean) + k25Pow7)));
@@ -118,7 +118,7 @@ double DeltaE2000(const Lab& x, const Lab& y) {
   const double c1 = std::hypot(a1, x.b);
   const double c2 = std::hypot(a2, y.b);
   const auto hueDegrees = [](double b, double a) {
-    return (a == 0.0 && b == 0.0) ? 0.0 : WrapHue(std::atan2(b, a) * kDegreesPerRadian);
+    return (a == 0.0 && b == 0.0) ? 0.0 : WrapHue(std::atan2(b, a) * DegreesPerRadian);
   };
   const double h1 = hueDegrees(x.b, a1);
   const double h2 = hueDegrees(y.b, a2);
@@ -128,8 +128,8 @@ double DeltaE2000(const Lab& x, const Lab& y) {
   double deltaHue = 0.0;
   if (c1 * c2 != 0.0) {
     deltaHue = h2 - h1;
-    if (deltaHue > kHalfTurn) deltaHue -= kFullTurn;
-    if (deltaHue < -kHalfTurn) deltaHue += kFullTurn;
+    if (deltaHue > HalfTurn) deltaHue -= FullTurn;
+    if (deltaHue < -HalfTurn) deltaHue += FullTurn;
   }
   const double deltaH = 2.0 * std::sqrt(c1 * c2) * std::sin(ToRadians(deltaHue / 2.0));
 
@@ -137,10 +137,10 @@ double DeltaE2000(const Lab& x, const Lab& y) {
   const double meanC = (c1 + c2) / 2.0;
   double meanHue = h1 + h2;
   if (c1 * c2 != 0.0) {
-    if (std::fabs(h1 - h2) <= kHalfTurn) {
+    if (std::fabs(h1 - h2) <= HalfTurn) {
       meanHue /= 2.0;
     } else {
-      meanHue = (meanHue < kFullTurn ? meanHue + kFullTurn : meanHue - kFullTurn) / 2.0;
+      meanHue = (meanHue < FullTurn ? meanHue + FullTurn : meanHue - FullTurn) / 2.0;
     }
   }
 

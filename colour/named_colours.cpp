@@ -26,10 +26,10 @@ namespace colour {
 namespace {
 
 // The longest English name, lightgoldenrodyellow; longer text is no name.
-constexpr std::size_t kLongestEnglishName = 20;
+constexpr std::size_t LongestEnglishName = 20;
 
 // In CSS's alphabetical order: the English lookup relies on it.
-constexpr NamedColour kNamedColours[] = {
+constexpr NamedColour NamedColourTable[] = {
     {L"aliceblue", L"爱丽丝蓝", {0xF0, 0xF8, 0xFF}},
     {L"antiquewhite", L"古董白", {0xFA, 0xEB, 0xD7}},
     {L"aqua", L"水绿色", {0x00, 0xFF, 0xFF}},
@@ -180,26 +180,26 @@ constexpr NamedColour kNamedColours[] = {
     {L"yellowgreen", L"黄绿色", {0x9A, 0xCD, 0x32}},
 };
 
-static_assert(std::size(kNamedColours) == kNamedColourCount);
+static_assert(std::size(NamedColourTable) == NamedColourCount);
 
 wchar_t AsciiLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? c - L'A' + L'a' : c; }
 
 }  // namespace
 
-std::span<const NamedColour> NamedColours() { return kNamedColours; }
+std::span<const NamedColour> NamedColours() { return NamedColourTable; }
 
 const NamedColour* FindNamedColour(std::wstring_view name) {
   if (name.empty()) return nullptr;
-  if (name.size() <= kLongestEnglishName) {
-    std::array<wchar_t, kLongestEnglishName> lower{};
+  if (name.size() <= LongestEnglishName) {
+    std::array<wchar_t, LongestEnglishName> lower{};
     std::transform(name.begin(), name.end(), lower.begin(), AsciiLower);
     const std::wstring_view key(lower.data(), name.size());
     const auto* found = std::lower_bound(
-        std::begin(kNamedColours), std::end(kNamedColours), key,
+        std::begin(NamedColourTable), std::end(NamedColourTable), key,
         [](const NamedColour& entry, std::wstring_view k) { return entry.english < k; });
-    if (found != std::end(kNamedColours) && found->english == key) return found;
+    if (found != std::end(NamedColourTable) && found->english == key) return found;
   }
-  for (const NamedColour& entry : kNamedColours) {
+  for (const NamedColour& entry : NamedColourTable) {
     if (entry.chinese == name) return &entry;
   }
   return nullptr;

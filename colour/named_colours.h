@@ -15,7 +15,7 @@ struct NamedColour {
   Rgb8 rgb;
 };
 
-inline constexpr std::size_t kNamedColourCount = 148;
+inline constexpr std::size_t NamedColourCount = 148;
 
 // All 148, in CSS's alphabetical order.
 std::span<const NamedColour> NamedColours();

@@ -11,9 +11,9 @@ namespace colour {
 namespace {
 
 // The named colours in Lab, computed once on first use.
-const std::array<Lab, kNamedColourCount>& NamedColoursLab() {
-  static const std::array<Lab, kNamedColourCount> labs = [] {
-    std::array<Lab, kNamedColourCount> result{};
+const std::array<Lab, NamedColourCount>& NamedColoursLab() {
+  static const std::array<Lab, NamedColourCount> labs = [] {
+    std::array<Lab, NamedColourCount> result{};
     const std::span<const NamedColour> named = NamedColours();
     for (std::size_t i = 0; i < result.size(); ++i) {
       result[i] = SrgbToLab(named[i].rgb);
@@ -30,7 +30,7 @@ const std::array<Lab, kNamedColourCount>& NamedColoursLab() {
 NearestNamed NearestNamedColour(const Rgb8& rgb) {
   const Lab lab = SrgbToLab(rgb);
   const std::span<const NamedColour> named = NamedColours();
-  const std::array<Lab, kNamedColourCount>& labs = NamedColoursLab();
+  const std::array<Lab, NamedColourCount>& labs = NamedColoursLab();
   NearestNamed nearest{nullptr, std::numeric_limits<double>::infinity()};
   for (std::size_t i = 0; i < labs.size(); ++i) {
     const double deltaE = DeltaE2000(lab, labs[i]);

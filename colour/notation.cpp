@@ -15,20 +15,20 @@ namespace {
 
 using namespace notation_parts;
 
-constexpr double kByteMax = 255;
-constexpr double kPercentMax = 100;
-constexpr double kHueMax = 360;  // accepted, and read as 0
-constexpr double kLabLMax = 100;
-constexpr double kLabAbMin = -128;  // the span Lab profiles encode for a and b
-constexpr double kLabAbMax = 127;
+constexpr double ByteMax = 255;
+constexpr double PercentMax = 100;
+constexpr double HueMax = 360;  // accepted, and read as 0
+constexpr double LabLMax = 100;
+constexpr double LabAbMin = -128;  // the span Lab profiles encode for a and b
+constexpr double LabAbMax = 127;
 
-constexpr std::size_t kShortHexDigits = 3;     // #RGB
-constexpr std::size_t kLongHexDigits = 6;      // #RRGGBB
-constexpr std::uint32_t kHexBase = 16;
-constexpr unsigned kShortHexScale = 0x11;  // #ABC stands for #AABBCC
-constexpr int kTopByteShift = 24;
-constexpr std::size_t kByteHexDigits = 2;
-constexpr wchar_t kFirstNonAscii = 0x80;
+constexpr std::size_t ShortHexDigits = 3;     // #RGB
+constexpr std::size_t LongHexDigits = 6;      // #RRGGBB
+constexpr std::uint32_t HexBase = 16;
+constexpr unsigned ShortHexScale = 0x11;  // #ABC stands for #AABBCC
+constexpr int TopByteShift = 24;
+constexpr std::size_t ByteHexDigits = 2;
+constexpr wchar_t FirstNonAscii = 0x80;
 
 ParseResult Refuse(std::wstring reason) { return {std::nullopt, std::move(reason)}; }
 
@@ -44,28 +44,28 @@ Rgb8 ToRgb8(std::span<const double> channels) {
 
 // ---- Functional notations: name(v1, v2, v3) or name(v1 v2 v3) ------------------------
 
-constexpr Channel kRgbChannels[] = {{L"red", 0, kByteMax, true, Unit::None},
-                                    {L"green", 0, kByteMax, true, Unit::None},
-                                    {L"blue", 0, kByteMax, true, Unit::None}};
-constexpr Channel kHslChannels[] = {{L"hue", 0, kHueMax, false, Unit::Degrees},
-                                    {L"saturation", 0, kPercentMax, false, Unit::Percent},
-                                    {L"lightness", 0, kPercentMax, false, Unit::Percent}};
-constexpr Channel kHsvChannels[] = {{L"hue", 0, kHueMax, false, Unit::Degrees},
-                                    {L"saturation", 0, kPercentMax, false, Unit::Percent},
-                                    {L"value", 0, kPercentMax, false, Unit::Percent}};
-constexpr Channel kHsbChannels[] = {{L"hue", 0, kHueMax, false, Unit::Degrees},
-                                    {L"saturation", 0, kPercentMax, false, Unit::Percent},
-                                    {L"brightness", 0, kPercentMax, false, Unit::Percent}};
-constexpr Channel kCmykChannels[] = {{L"cyan", 0, kPercentMax, false, Unit::Percent},
-                                     {L"magenta", 0, kPercentMax, false, Unit::Percent},
-                                     {L"yellow", 0, kPercentMax, false, Unit::Percent},
-                                     {L"black", 0, kPercentMax, false, Unit::Percent}};
-constexpr Channel kLabChannels[] = {{L"L", 0, kLabLMax, false, Unit::None},
-                                    {L"a", kLabAbMin, kLabAbMax, false, Unit::None},
-                                    {L"b", kLabAbMin, kLabAbMax, false, Unit::None}};
-constexpr std::size_t kMostChannels = std::size(kCmykChannels);
+constexpr Channel RgbChannels[] = {{L"red", 0, ByteMax, true, Unit::None},
+                                    {L"green", 0, ByteMax, true, Unit::None},
+                                    {L"blue", 0, ByteMax, true, Unit::None}};
+constexpr Channel HslChannels[] = {{L"hue", 0, HueMax, false, Unit::Degrees},
+                                    {L"saturation", 0, PercentMax, false, Unit::Percent},
+                                    {L"lightness", 0, PercentMax, false, Unit::Percent}};
+constexpr Channel HsvChannels[] = {{L"hue", 0, HueMax, false, Unit::Degrees},
+                                    {L"saturation", 0, PercentMax, false, Unit::Percent},
+                                    {L"value", 0, PercentMax, false, Unit::Percent}};
+constexpr Channel HsbChannels[] = {{L"hue", 0, HueMax, false, Unit::Degrees},
+                                    {L"saturation", 0, PercentMax, false, Unit::Percent},
+                                    {L"brightness", 0, PercentMax, false, Unit::Percent}};
+constexpr Channel CmykChannels[] = {{L"cyan", 0, PercentMax, false, Unit::Percent},
+                                     {L"magenta", 0, PercentMax, false, Unit::Percent},
+                                     {L"yellow", 0, PercentMax, false, Unit::Percent},
+                                     {L"black", 0, PercentMax, false, Unit::Percent}};
+constexpr Channel LabChannels[] = {{L"L", 0, LabLMax, false, Unit::None},
+                                    {L"a", LabAbMin, LabAbMax, false, Unit::None},
+                                    {L"b", LabAbMin, LabAbMax, false, Unit::None}};
+constexpr std::size_t MostChannels = std::size(CmykChannels);
 
-using Channels = std::array<double, kMostChannels>;
+using Channels = std::array<double, MostChannels>;
 
 // A functional notation's name followed by anything but a letter ("rgba" is not "rgb").
 bool StartsWithFunction(std::wstring_view text, std::wstring_view name) {
@@ -97,18 +97,18 @@ std::wstring ReadFunction(std::wstring_view text, std::wstring_view name,
 }
 
 // A hue of 360 is the same as 0; the value types keep hue below 360.
-double HueValue(double degrees) { return degrees >= kHueMax ? 0.0 : degrees; }
+double HueValue(double degrees) { return degrees >= HueMax ? 0.0 : degrees; }
 
 ParseResult ParseRgb(std::wstring_view text) {
   Channels v{};
-  std::wstring reason = ReadFunction(text, L"rgb", kRgbChannels, v);
+  std::wstring reason = ReadFunction(text, L"rgb", RgbChannels, v);
   if (!reason.empty()) return Refuse(std::move(reason));
   return Accept(Notation::Rgb, ToRgb8(v));
 }
 
 ParseResult ParseHsl(std::wstring_view text) {
   Channels v{};
-  std::wstring reason = ReadFunction(text, L"hsl", kHslChannels, v);
+  std::wstring reason = ReadFunction(text, L"hsl", HslChannels, v);
   if (!reason.empty()) return Refuse(std::move(reason));
   return Accept(Notation::Hsl, Hsl{HueValue(v[0]), v[1], v[2]});
 }
@@ -117,22 +117,22 @@ ParseResult ParseHsl(std::wstring_view text) {
 ParseResult ParseHsv(std::wstring_view text) {
   const bool hsb = StartsWithNoCase(text, L"hsb");
   Channels v{};
-  std::wstring reason = hsb ? ReadFunction(text, L"hsb", kHsbChannels, v)
-                            : ReadFunction(text, L"hsv", kHsvChannels, v);
+  std::wstring reason = hsb ? ReadFunction(text, L"hsb", HsbChannels, v)
+                            : ReadFunction(text, L"hsv", HsvChannels, v);
   if (!reason.empty()) return Refuse(std::move(reason));
   return Accept(Notation::Hsv, Hsv{HueValue(v[0]), v[1], v[2]});
 }
 
 ParseResult ParseCmyk(std::wstring_view text) {
   Channels v{};
-  std::wstring reason = ReadFunction(text, L"cmyk", kCmykChannels, v);
+  std::wstring reason = ReadFunction(text, L"cmyk", CmykChannels, v);
   if (!reason.empty()) return Refuse(std::move(reason));
   return Accept(Notation::Cmyk, Cmyk{v[0], v[1], v[2], v[3]});
 }
 
 ParseResult ParseLab(std::wstring_view text) {
   Channels v{};
-  std::wstring reason = ReadFunction(text, L"lab", kLabChannels, v);
+  std::wstring reason = ReadFunction(text, L"lab", LabChannels, v);
   if (!reason.empty()) return Refuse(std::move(reason));
   return Accept(Notation::Lab, Lab{v[0], v[1], v[2]});
 }
@@ -161,7 +161,7 @@ HexResult ReadHexDigits(std::wstring_view digits, std::wstring_view prefix,
                    std::to_wstring(digits.size()) + L", at most " + std::to_wstring(maxDigits)};
   }
   std::uint32_t value = 0;
-  for (wchar_t c : digits) value = value * kHexBase + static_cast<std::uint32_t>(HexValue(c));
+  for (wchar_t c : digits) value = value * HexBase + static_cast<std::uint32_t>(HexValue(c));
   return {value, {}};
 }
 
@@ -169,13 +169,13 @@ ParseResult ParseHex(std::wstring_view text) {
   const std::wstring_view digits = text.substr(1);
   HexResult hex = ReadHexDigits(digits, L"#", std::wstring_view::npos);
   if (!hex.reason.empty()) return Refuse(std::move(hex.reason));
-  if (digits.size() == kShortHexDigits) {
+  if (digits.size() == ShortHexDigits) {
     const auto channel = [&](std::size_t i) {
-      return static_cast<std::uint8_t>(HexValue(digits[i]) * kShortHexScale);
+      return static_cast<std::uint8_t>(HexValue(digits[i]) * ShortHexScale);
     };
     return Accept(Notation::Hex, Rgb8{channel(0), channel(1), channel(2)});
   }
-  if (digits.size() != kLongHexDigits) {
+  if (digits.size() != LongHexDigits) {
     return Refuse(L"expected 3 or 6 hex digits after '#', found " +
                   std::to_wstring(digits.size()));
   }
@@ -185,11 +185,11 @@ ParseResult ParseHex(std::wstring_view text) {
 // A COLORREF in hex after its prefix (0x, &H or $).
 ParseResult ParseColorrefLiteral(Notation notation, std::wstring_view prefix,
                                  std::wstring_view digits) {
-  HexResult hex = ReadHexDigits(digits, prefix, kColorrefHexDigits);
+  HexResult hex = ReadHexDigits(digits, prefix, ColorrefHexDigits);
   if (!hex.reason.empty()) return Refuse(std::move(hex.reason));
-  if (hex.value > kColorrefMax) {
+  if (hex.value > ColorrefMax) {
     std::wstring topByte;
-    AppendHex(topByte, hex.value >> kTopByteShift, kByteHexDigits);
+    AppendHex(topByte, hex.value >> TopByteShift, ByteHexDigits);
     return Refuse(L"a COLORREF's top byte must be 00, found " + topByte +
                   L" (a system-colour or palette reference is not a colour)");
   }
@@ -212,25 +212,25 @@ ParseResult ParseDelphiLiteral(std::wstring_view text) {
 
 // ---- Bare numbers ----------------------------------------------------------------------
 
-constexpr Channel kColorrefChannel = {L"a decimal COLORREF", 0, kColorrefMax, true,
+constexpr Channel ColorrefChannel = {L"a decimal COLORREF", 0, ColorrefMax, true,
                                       Unit::None};
 
 ParseResult ParseColorrefDecimal(std::wstring_view text) {
   double value = 0;
-  std::wstring reason = ReadValue(text, kColorrefChannel, value);
+  std::wstring reason = ReadValue(text, ColorrefChannel, value);
   if (!reason.empty()) return Refuse(std::move(reason));
   return Accept(Notation::ColorrefDecimal, FromColorref(static_cast<std::uint32_t>(value)));
 }
 
 ParseResult ParseRgbList(std::wstring_view text) {
   const std::vector<std::wstring_view> values = SplitValues(text);
-  if (values.size() != std::size(kRgbChannels)) {
+  if (values.size() != std::size(RgbChannels)) {
     return Refuse(
         L"expected three numbers (red, green, blue) or one (a decimal COLORREF), found " +
         std::to_wstring(values.size()));
   }
   Channels v{};
-  std::wstring reason = ReadValues(values, kRgbChannels, v);
+  std::wstring reason = ReadValues(values, RgbChannels, v);
   if (!reason.empty()) return Refuse(std::move(reason));
   return Accept(Notation::RgbList, ToRgb8(v));
 }
@@ -282,7 +282,7 @@ bool ClaimsColorrefDecimal(std::wstring_view t) {
 }
 bool ClaimsRgbList(std::wstring_view t) { return StartsNumber(t.front()); }
 bool ClaimsCssName(std::wstring_view t) { return IsAsciiLetter(t.front()); }
-bool ClaimsChineseName(std::wstring_view t) { return t.front() >= kFirstNonAscii; }
+bool ClaimsChineseName(std::wstring_view t) { return t.front() >= FirstNonAscii; }
 
 struct NotationEntry {
   bool (*claims)(std::wstring_view trimmed);  // is the text written in this notation?
@@ -293,7 +293,7 @@ struct NotationEntry {
 // mistyped colour gets that notation's reason rather than a guess at another. The order
 // matters where claims overlap: 0x before the bare numbers, one number before a list, the
 // functional names before the colour names.
-constexpr NotationEntry kNotations[] = {
+constexpr NotationEntry Notations[] = {
     {ClaimsHex, ParseHex},
     {ClaimsRgb, ParseRgb},
     {ClaimsHsl, ParseHsl},
@@ -314,7 +314,7 @@ constexpr NotationEntry kNotations[] = {
 ParseResult ParseColour(std::wstring_view text) {
   const std::wstring_view trimmed = Trim(text);
   if (trimmed.empty()) return Refuse(L"no colour given: the text is empty");
-  for (const NotationEntry& notation : kNotations) {
+  for (const NotationEntry& notation : Notations) {
     if (notation.claims(trimmed)) return notation.parse(trimmed);
   }
   return Refuse(Quote(trimmed) + L" is not written in any colour notation");

@@ -10,16 +10,16 @@ using namespace notation_parts;
 
 // Decimals of hue and of the HSL and HSV percentages: enough for every 8-bit sRGB colour
 // to come back exactly through the text (checked over all 16.7 million).
-constexpr int kHueDecimals = 1;
-constexpr int kPercentDecimals = 1;
+constexpr int HueDecimals = 1;
+constexpr int PercentDecimals = 1;
 // Lab to hundredths: far below any visible difference, and enough for every 8-bit sRGB
 // colour to come back through the text (checked over all 16.7 million).
-constexpr int kLabDecimals = 2;
-constexpr int kWholePercent = 0;
-constexpr std::size_t kHexCodeDigits = 6;      // RRGGBB
+constexpr int LabDecimals = 2;
+constexpr int WholePercent = 0;
+constexpr std::size_t HexCodeDigits = 6;      // RRGGBB
 
 std::wstring Hue(double hue) {
-  std::wstring text = FormatNumber(hue, kHueDecimals);
+  std::wstring text = FormatNumber(hue, HueDecimals);
   return text == L"360" ? L"0" : text;  // a hue just below 360 rounds to the same as 0
 }
 
@@ -29,7 +29,7 @@ std::wstring Percent(double value, int decimals) {
 
 std::wstring ColorrefWithPrefix(std::wstring_view prefix, const Rgb8& rgb) {
   std::wstring text(prefix);
-  AppendHex(text, ToColorref(rgb), kColorrefHexDigits);
+  AppendHex(text, ToColorref(rgb), ColorrefHexDigits);
   return text;
 }
 
@@ -37,7 +37,7 @@ std::wstring ColorrefWithPrefix(std::wstring_view prefix, const Rgb8& rgb) {
 
 std::wstring FormatHex(const Rgb8& rgb) {
   std::wstring text = L"#";
-  AppendHex(text, ToHexCode(rgb), kHexCodeDigits);
+  AppendHex(text, ToHexCode(rgb), HexCodeDigits);
   return text;
 }
 
@@ -47,23 +47,23 @@ std::wstring FormatRgb(const Rgb8& rgb) {
 }
 
 std::wstring FormatHsl(const Hsl& hsl) {
-  return L"hsl(" + Hue(hsl.h) + L", " + Percent(hsl.s, kPercentDecimals) + L", " +
-         Percent(hsl.l, kPercentDecimals) + L")";
+  return L"hsl(" + Hue(hsl.h) + L", " + Percent(hsl.s, PercentDecimals) + L", " +
+         Percent(hsl.l, PercentDecimals) + L")";
 }
 
 std::wstring FormatHsv(const Hsv& hsv) {
-  return L"hsv(" + Hue(hsv.h) + L", " + Percent(hsv.s, kPercentDecimals) + L", " +
-         Percent(hsv.v, kPercentDecimals) + L")";
+  return L"hsv(" + Hue(hsv.h) + L", " + Percent(hsv.s, PercentDecimals) + L", " +
+         Percent(hsv.v, PercentDecimals) + L")";
 }
 
 std::wstring FormatCmyk(const Cmyk& cmyk) {
-  return L"cmyk(" + Percent(cmyk.c, kWholePercent) + L", " + Percent(cmyk.m, kWholePercent) +
-         L", " + Percent(cmyk.y, kWholePercent) + L", " + Percent(cmyk.k, kWholePercent) + L")";
+  return L"cmyk(" + Percent(cmyk.c, WholePercent) + L", " + Percent(cmyk.m, WholePercent) +
+         L", " + Percent(cmyk.y, WholePercent) + L", " + Percent(cmyk.k, WholePercent) + L")";
 }
 
 std::wstring FormatLab(const Lab& lab) {
-  return L"lab(" + FormatNumber(lab.L, kLabDecimals) + L" " + FormatNumber(lab.a, kLabDecimals) +
-         L" " + FormatNumber(lab.b, kLabDecimals) + L")";
+  return L"lab(" + FormatNumber(lab.L, LabDecimals) + L" " + FormatNumber(lab.a, LabDecimals) +
+         L" " + FormatNumber(lab.b, LabDecimals) + L")";
 }
 
 std::wstring FormatColorrefHex(const Rgb8& rgb) { return ColorrefWithPrefix(L"0x", rgb); }

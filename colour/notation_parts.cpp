@@ -8,30 +8,30 @@ namespace colour::notation_parts {
 namespace {
 
 // Reasons quote at most this many characters of what was typed, then an ellipsis.
-constexpr std::size_t kQuoteLimit = 24;
+constexpr std::size_t QuoteLimit = 24;
 // No number a colour needs is longer; longer ones are refused before they are converted.
-constexpr std::size_t kMaxNumberLength = 32;
+constexpr std::size_t MaxNumberLength = 32;
 // Room for the largest double written out in full, with decimals.
-constexpr std::size_t kNumberBuffer = 512;
-constexpr int kDecimalBase = 10;
-constexpr int kBitsPerHexDigit = 4;
-constexpr std::uint32_t kHexDigitMask = 0xF;
-constexpr std::uint32_t kByteMask = 0xFF;
-constexpr int kGreenShift = 8;
-constexpr int kBlueShift = 16;  // in a COLORREF; red's place in a hex code
+constexpr std::size_t NumberBuffer = 512;
+constexpr int DecimalBase = 10;
+constexpr int BitsPerHexDigit = 4;
+constexpr std::uint32_t HexDigitMask = 0xF;
+constexpr std::uint32_t ByteMask = 0xFF;
+constexpr int GreenShift = 8;
+constexpr int BlueShift = 16;  // in a COLORREF; red's place in a hex code
 
-constexpr wchar_t kNoBreakSpace = L'\u00A0';
-constexpr wchar_t kIdeographicSpace = L'\u3000';
-constexpr wchar_t kDegreeSign = L'\u00B0';
-constexpr std::wstring_view kDegreeUnit = L"deg";
-constexpr wchar_t kEllipsis = L'\u2026';
-constexpr wchar_t kRangeDash = L'\u2013';
-constexpr wchar_t kFirstHighSurrogate = 0xD800;
-constexpr wchar_t kLastHighSurrogate = 0xDBFF;
+constexpr wchar_t NoBreakSpace = L'\u00A0';
+constexpr wchar_t IdeographicSpace = L'\u3000';
+constexpr wchar_t DegreeSign = L'\u00B0';
+constexpr std::wstring_view DegreeUnit = L"deg";
+constexpr wchar_t Ellipsis = L'\u2026';
+constexpr wchar_t RangeDash = L'\u2013';
+constexpr wchar_t FirstHighSurrogate = 0xD800;
+constexpr wchar_t LastHighSurrogate = 0xDBFF;
 
 wchar_t AsciiLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? c - L'A' + L'a' : c; }
 
-bool IsHighSurrogate(wchar_t c) { return c >= kFirstHighSurrogate && c <= kLastHighSurrogate; }
+bool IsHighSurrogate(wchar_t c) { return c >= FirstHighSurrogate && c <= LastHighSurrogate; }
 
 bool EndsWithNoCase(std::wstring_view text, std::wstring_view suffix) {
   return text.size() >= suffix.size() &&
@@ -40,10 +40,10 @@ bool EndsWithNoCase(std::wstring_view text, std::wstring_view suffix) {
 
 // Text as typed, cut to a short prefix, never between the halves of a surrogate pair.
 std::wstring Shorten(std::wstring_view text) {
-  if (text.size() <= kQuoteLimit) return std::wstring(text);
-  std::size_t keep = kQuoteLimit;
+  if (text.size() <= QuoteLimit) return std::wstring(text);
+  std::size_t keep = QuoteLimit;
   if (IsHighSurrogate(text[keep - 1])) --keep;
-  return std::wstring(text.substr(0, keep)) + kEllipsis;
+  return std::wstring(text.substr(0, keep)) + Ellipsis;
 }
 
 std::wstring_view UnitText(const Channel& channel) {
@@ -51,7 +51,7 @@ std::wstring_view UnitText(const Channel& channel) {
 }
 
 std::wstring Range(const Channel& channel) {
-  return FormatNumber(channel.low, 0) + kRangeDash + FormatNumber(channel.high, 0) +
+  return FormatNumber(channel.low, 0) + RangeDash + FormatNumber(channel.high, 0) +
          std::wstring(UnitText(channel));
 }
 
@@ -64,10 +64,10 @@ std::wstring Expectation(const Channel& channel) {
 std::wstring_view WithoutUnit(std::wstring_view token, Unit unit) {
   if (unit == Unit::Percent && token.back() == L'%') {
     token.remove_suffix(1);
-  } else if (unit == Unit::Degrees && token.back() == kDegreeSign) {
+  } else if (unit == Unit::Degrees && token.back() == DegreeSign) {
     token.remove_suffix(1);
-  } else if (unit == Unit::Degrees && EndsWithNoCase(token, kDegreeUnit)) {
-    token.remove_suffix(kDegreeUnit.size());
+  } else if (unit == Unit::Degrees && EndsWithNoCase(token, DegreeUnit)) {
+    token.remove_suffix(DegreeUnit.size());
   }
   return token;
 }
@@ -90,7 +90,7 @@ bool IsDecimal(std::wstring_view text, bool& hasFraction) {
 
 bool IsBlank(wchar_t c) {
   return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\v' || c == L'\f' ||
-         c == kNoBreakSpace || c == kIdeographicSpace;
+         c == NoBreakSpace || c == IdeographicSpace;
 }
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
@@ -100,7 +100,7 @@ bool IsAsciiLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' &&
 int HexValue(wchar_t c) {
   if (IsDigit(c)) return c - L'0';
   const wchar_t lower = AsciiLower(c);
-  if (lower >= L'a' && lower <= L'f') return lower - L'a' + kDecimalBase;
+  if (lower >= L'a' && lower <= L'f') return lower - L'a' + DecimalBase;
   return -1;
 }
 
@@ -126,7 +126,7 @@ std::wstring QuoteCharacter(std::wstring_view text) {
 }
 
 std::wstring FormatNumber(double value, int decimals) {
-  std::array<char, kNumberBuffer> buffer{};
+  std::array<char, NumberBuffer> buffer{};
   const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                           std::chars_format::fixed, decimals);
   if (error != std::errc{}) return L"?";
@@ -140,16 +140,16 @@ std::wstring FormatNumber(double value, int decimals) {
 }
 
 void AppendHex(std::wstring& text, std::uint32_t value, std::size_t digits) {
-  constexpr std::wstring_view kDigits = L"0123456789ABCDEF";
+  constexpr std::wstring_view Digits = L"0123456789ABCDEF";
   for (std::size_t i = digits; i-- > 0;) {
-    text += kDigits[(value >> (kBitsPerHexDigit * i)) & kHexDigitMask];
+    text += Digits[(value >> (BitsPerHexDigit * i)) & HexDigitMask];
   }
 }
 
 std::wstring ReadValue(std::wstring_view token, const Channel& channel, double& out) {
   if (token.empty()) return std::wstring(L"the value for ") + channel.name + L" is missing";
   const std::wstring_view number = WithoutUnit(token, channel.unit);
-  if (number.size() > kMaxNumberLength) {
+  if (number.size() > MaxNumberLength) {
     return L"the number " + Quote(token) + L" for " + channel.name + L" is too long";
   }
   bool hasFraction = false;
@@ -214,14 +214,14 @@ std::wstring ReadValues(std::span<const std::wstring_view> values,
 }
 
 Rgb8 FromColorref(std::uint32_t colorref) {
-  return {static_cast<std::uint8_t>(colorref & kByteMask),
-          static_cast<std::uint8_t>((colorref >> kGreenShift) & kByteMask),
-          static_cast<std::uint8_t>((colorref >> kBlueShift) & kByteMask)};
+  return {static_cast<std::uint8_t>(colorref & ByteMask),
+          static_cast<std::uint8_t>((colorref >> GreenShift) & ByteMask),
+          static_cast<std::uint8_t>((colorref >> BlueShift) & ByteMask)};
 }
 
 std::uint32_t ToColorref(const Rgb8& rgb) {
-  return rgb.r | (static_cast<std::uint32_t>(rgb.g) << kGreenShift) |
-         (static_cast<std::uint32_t>(rgb.b) << kBlueShift);
+  return rgb.r | (static_cast<std::uint32_t>(rgb.g) << GreenShift) |
+         (static_cast<std::uint32_t>(rgb.b) << BlueShift);
 }
 
 Rgb8 FromHexCode(std::uint32_t code) {
@@ -230,8 +230,8 @@ Rgb8 FromHexCode(std::uint32_t code) {
 }
 
 std::uint32_t ToHexCode(const Rgb8& rgb) {
-  return (static_cast<std::uint32_t>(rgb.r) << kBlueShift) |
-         (static_cast<std::uint32_t>(rgb.g) << kGreenShift) | rgb.b;
+  return (static_cast<std::uint32_t>(rgb.r) << BlueShift) |
+         (static_cast<std::uint32_t>(rgb.g) << GreenShift) | rgb.b;
 }
 
 }  // namespace colour::notation_parts

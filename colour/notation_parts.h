@@ -52,8 +52,8 @@ std::wstring ReadValues(std::span<const std::wstring_view> values,
                         std::span<const Channel> channels, std::span<double> out);
 
 // A COLORREF holds red in its low byte, then green, then blue; the top byte is zero.
-inline constexpr std::uint32_t kColorrefMax = 0xFFFFFF;
-inline constexpr std::size_t kColorrefHexDigits = 8;  // 00BBGGRR
+inline constexpr std::uint32_t ColorrefMax = 0xFFFFFF;
+inline constexpr std::size_t ColorrefHexDigits = 8;  // 00BBGGRR
 Rgb8 FromColorref(std::uint32_t colorref);
 std::uint32_t ToColorref(const Rgb8& rgb);
 // 0xRRGGBB, the order a #RRGGBB hex code writes.

@@ -33,10 +33,15 @@ std::unique_ptr<Browser> CreateSystemBrowser(HWND parent, const RECT& bounds) {
 }
 
 std::unique_ptr<Browser> CreateBrowser(HWND parent, const RECT& bounds) {
+  return CreateBrowser(parent, bounds, CreateSystemBrowser);
+}
+
+std::unique_ptr<Browser> CreateBrowser(HWND parent, const RECT& bounds,
+                                       const BrowserFactory& otherwise) {
   // A copy, so that a factory which replaces itself while it runs stays alive until done.
   BrowserFactory factory = InjectedFactory();
   if (factory) return factory(parent, bounds);
-  return CreateSystemBrowser(parent, bounds);
+  return otherwise ? otherwise(parent, bounds) : CreateSystemBrowser(parent, bounds);
 }
 
 void SetBrowserFactory(BrowserFactory factory) { InjectedFactory() = std::move(factory); }

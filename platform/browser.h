@@ -27,6 +27,10 @@ std::unique_ptr<Browser> CreateSystemBrowser(HWND parent, const RECT& bounds);
 
 // The browser the forms get: the system browser unless a test has put in its own.
 std::unique_ptr<Browser> CreateBrowser(HWND parent, const RECT& bounds);
+// As above, with the form's own choice in place of the system browser; a test's factory
+// still comes first.
+std::unique_ptr<Browser> CreateBrowser(HWND parent, const RECT& bounds,
+                                       const BrowserFactory& otherwise);
 // Replaces the factory (tests inject a recording browser); an empty one restores the default.
 void SetBrowserFactory(BrowserFactory factory);
 

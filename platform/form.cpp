@@ -57,6 +57,13 @@ wchar_t AccessKey(const std::wstring& caption) {
   return 0;
 }
 
+// EnumChildWindows callback: adds the window to the list when it is a tab stop.
+BOOL CALLBACK CollectTabStop(HWND child, LPARAM list) {
+  if (GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP)
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+  return TRUE;
+}
+
 }  // namespace
 
 Form::Form(const FormDesign& design, std::vector<ControlDesign> controls)
@@ -209,6 +216,7 @@ void Form::ReleaseResources() {
   picture_ = nullptr;
   bigIcon_ = smallIcon_ = nullptr;
   lastFocus_ = nullptr;
+  otherTabStops_.clear();
   pressedControl_ = -1;
   surfacePressed_ = false;
 }
@@ -528,14 +536,29 @@ void Form::OnActivate(WPARAM wParam) {
   if (HWND target = FocusTarget()) SetFocus(target);
 }
 
-std::vector<int> Form::TabOrder() const {
-  std::vector<int> order;
-  for (size_t i = 0; i < controls_.size(); ++i)
-    if (controls_[i].hwnd) order.push_back(static_cast<int>(i));
-  std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-    return controls_[static_cast<size_t>(a)].design.tabIndex <
-           controls_[static_cast<size_t>(b)].design.tabIndex;
-  });
+void Form::AddTabStop(HWND window, int tabIndex) {
+  if (window) otherTabStops_.emplace_back(window, tabIndex);
+}
+
+std::vector<HWND> Form::TabOrder() const {
+  struct Stop {
+    int tabIndex;
+    HWND window;
+    bool other;  // made outside the table: its own tab stops follow it
+  };
+  std::vector<Stop> stops;
+  for (const ControlState& control : controls_)
+    if (control.hwnd) stops.push_back({control.design.tabIndex, control.hwnd, false});
+  for (const auto& [window, tabIndex] : otherTabStops_)
+    if (IsWindow(window)) stops.push_back({tabIndex, window, true});
+  std::stable_sort(stops.begin(), stops.end(),
+                   [](const Stop& a, const Stop& b) { return a.tabIndex < b.tabIndex; });
+  std::vector<HWND> order;
+  for (const Stop& stop : stops) {
+    order.push_back(stop.window);
+    if (!stop.other) continue;
+    EnumChildWindows(stop.window, CollectTabStop, reinterpret_cast<LPARAM>(&order));
+  }
   return order;
 }
 
@@ -543,27 +566,31 @@ HWND Form::FocusTarget() const {
   if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_) &&
       IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_))
     return lastFocus_;
-  for (int i : TabOrder()) {
-    HWND candidate = controls_[static_cast<size_t>(i)].hwnd;
+  for (HWND candidate : TabOrder())
     if (IsWindowEnabled(candidate) && IsWindowVisible(candidate)) return candidate;
-  }
   return nullptr;
 }
 
 void Form::MoveFocus(bool forward) {
-  std::vector<int> order = TabOrder();
+  std::vector<HWND> order = TabOrder();
   if (order.empty()) return;
-  int current = ControlFromWindow(GetFocus());
-  auto at = std::find(order.begin(), order.end(), current);
+  // The focus may be in a window inside a tab stop (the inner window of a browser): the
+  // nearest stop around it counts.
+  int current = -1;
+  for (HWND w = GetFocus(); w && w != hwnd_ && current < 0; w = GetParent(w)) {
+    auto at = std::find(order.begin(), order.end(), w);
+    if (at != order.end()) current = static_cast<int>(at - order.begin());
+  }
   int n = static_cast<int>(order.size());
-  int start = at == order.end() ? (forward ? -1 : 0) : static_cast<int>(at - order.begin());
+  int start = current < 0 ? (forward ? -1 : 0) : current;
   for (int step = 1; step <= n; ++step) {
     int position = ((start + (forward ? step : -step)) % n + n) % n;
-    HWND candidate = controls_[static_cast<size_t>(order[static_cast<size_t>(position)])].hwnd;
+    HWND candidate = order[static_cast<size_t>(position)];
     if (IsWindowEnabled(candidate) && IsWindowVisible(candidate)) {
       SetFocus(candidate);
-      if (controls_[static_cast<size_t>(order[static_cast<size_t>(position)])].design.kind ==
-          ControlKind::TextBox)
+      wchar_t className[8] = {};
+      GetClassNameW(candidate, className, static_cast<int>(std::size(className)));
+      if (lstrcmpiW(className, L"Edit") == 0)
         SendMessageW(candidate, EM_SETSEL, 0, -1);  // tabbing into a text box selects it
       return;
     }

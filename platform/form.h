@@ -68,6 +68,9 @@ class Form {
   // Controls the table cannot describe (an embedded browser, say), made after the table's
   // and before Form_Load, as part of loading the form.
   virtual void CreateOtherControls() {}
+  // Puts a window made outside the table into the tab order at tabIndex; the tab stops
+  // inside it (WS_TABSTOP descendants, as they are when Tab is pressed) follow it.
+  void AddTabStop(HWND window, int tabIndex);
   virtual void Form_Load() {}
   // A press on the form's surface (not on a control), and its release: the release is
   // reported only when the press kept the mouse until then.
@@ -100,7 +103,7 @@ class Form {
   void OnButtonUp(int button, WPARAM wParam, LPARAM lParam);
   void OnCommand(WPARAM wParam, LPARAM lParam);
   void OnActivate(WPARAM wParam);
-  std::vector<int> TabOrder() const;
+  std::vector<HWND> TabOrder() const;
   void MoveFocus(bool forward);
   HWND FocusTarget() const;
 
@@ -113,6 +116,7 @@ class Form {
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   std::vector<std::pair<const FontSpec*, HFONT>> fonts_;
+  std::vector<std::pair<HWND, int>> otherTabStops_;  // window, tab index
   HWND lastFocus_ = nullptr;
   int pressedControl_ = -1;  // windowless control holding the mouse, -1 for none
   bool surfacePressed_ = false;

@@ -14,8 +14,8 @@ using colour::Rgb8;
 namespace {
 
 // 128/255 as a percentage: the lightness and value of #808080.
-constexpr double kGrey128 = 50.19607843137255;
-constexpr double kTolerance = 1e-9;
+constexpr double Grey128 = 50.19607843137255;
+constexpr double Tolerance = 1e-9;
 
 // HSL and HSV of the primaries, secondaries and greys as CSS's colour module and the
 // definitions of the two models give them.
@@ -24,7 +24,7 @@ struct Reference {
   Hsl hsl;
   Hsv hsv;
 };
-const Reference kReferences[] = {
+const Reference References[] = {
     {{255, 0, 0}, {0, 100, 50}, {0, 100, 100}},
     {{0, 255, 0}, {120, 100, 50}, {120, 100, 100}},
     {{0, 0, 255}, {240, 100, 50}, {240, 100, 100}},
@@ -33,25 +33,25 @@ const Reference kReferences[] = {
     {{255, 0, 255}, {300, 100, 50}, {300, 100, 100}},
     {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
     {{255, 255, 255}, {0, 0, 100}, {0, 0, 100}},
-    {{128, 128, 128}, {0, 0, kGrey128}, {0, 0, kGrey128}},
-    {{128, 0, 0}, {0, 100, kGrey128 / 2}, {0, 100, kGrey128}},
-    {{255, 128, 128}, {0, 100, 75.09803921568627}, {0, 100 - kGrey128, 100}},
+    {{128, 128, 128}, {0, 0, Grey128}, {0, 0, Grey128}},
+    {{128, 0, 0}, {0, 100, Grey128 / 2}, {0, 100, Grey128}},
+    {{255, 128, 128}, {0, 100, 75.09803921568627}, {0, 100 - Grey128, 100}},
 };
 
 }  // namespace
 
 TEST(ColourModels, PublishedHslAndHsvBothWays) {
-  for (const Reference& ref : kReferences) {
+  for (const Reference& ref : References) {
     const Hsl hsl = colour::ToHsl(colour::ToDouble(ref.rgb));
     const Hsv hsv = colour::ToHsv(colour::ToDouble(ref.rgb));
     SCOPED_TRACE(testing::Message() << int(ref.rgb.r) << "," << int(ref.rgb.g) << ","
                                     << int(ref.rgb.b));
-    EXPECT_NEAR(hsl.h, ref.hsl.h, kTolerance);
-    EXPECT_NEAR(hsl.s, ref.hsl.s, kTolerance);
-    EXPECT_NEAR(hsl.l, ref.hsl.l, kTolerance);
-    EXPECT_NEAR(hsv.h, ref.hsv.h, kTolerance);
-    EXPECT_NEAR(hsv.s, ref.hsv.s, kTolerance);
-    EXPECT_NEAR(hsv.v, ref.hsv.v, kTolerance);
+    EXPECT_NEAR(hsl.h, ref.hsl.h, Tolerance);
+    EXPECT_NEAR(hsl.s, ref.hsl.s, Tolerance);
+    EXPECT_NEAR(hsl.l, ref.hsl.l, Tolerance);
+    EXPECT_NEAR(hsv.h, ref.hsv.h, Tolerance);
+    EXPECT_NEAR(hsv.s, ref.hsv.s, Tolerance);
+    EXPECT_NEAR(hsv.v, ref.hsv.v, Tolerance);
     EXPECT_EQ(colour::ToRgb8(colour::FromHsl(ref.hsl)), ref.rgb);
     EXPECT_EQ(colour::ToRgb8(colour::FromHsv(ref.hsv)), ref.rgb);
   }
@@ -127,12 +127,12 @@ TEST(ColourModels, DeltaE2000MatchesPublishedPairs) {
       {{6.7747, -0.2908, -2.4247}, {5.8714, -0.0985, -2.2286}, 0.6377},
       {{2.0776, 0.0795, -1.1350}, {0.9033, -0.0636, -0.5514}, 0.9082},
   };
-  constexpr double kPublishedPrecision = 0.00005;  // the paper gives four decimals
+  constexpr double PublishedPrecision = 0.00005;  // the paper gives four decimals
   int pair = 0;
   for (const auto& p : pairs) {
     ++pair;
-    EXPECT_NEAR(colour::DeltaE2000(p.x, p.y), p.deltaE, kPublishedPrecision) << "pair " << pair;
-    EXPECT_NEAR(colour::DeltaE2000(p.y, p.x), p.deltaE, kPublishedPrecision) << "pair " << pair;
+    EXPECT_NEAR(colour::DeltaE2000(p.x, p.y), p.deltaE, PublishedPrecision) << "pair " << pair;
+    EXPECT_NEAR(colour::DeltaE2000(p.y, p.x), p.deltaE, PublishedPrecision) << "pair " << pair;
   }
   EXPECT_EQ(colour::DeltaE2000({50, 10, -20}, {50, 10, -20}), 0.0);
 }

@@ -22,12 +22,12 @@ namespace {
 using Value = std::variant<Rgb8, Hsl, Hsv, Cmyk, Lab>;
 
 // Long enough to find any parser that copies, recurses or quotes without bound.
-constexpr std::size_t kOverlong = 100000;
+constexpr std::size_t Overlong = 100000;
 // A reason quotes at most a short prefix of the text, so it stays a readable sentence.
-constexpr std::size_t kLongestReason = 160;
-constexpr std::size_t kQuotedPrefix = 24;  // characters of an overlong text a reason quotes
+constexpr std::size_t LongestReason = 160;
+constexpr std::size_t QuotedPrefix = 24;  // characters of an overlong text a reason quotes
 
-std::wstring Repeat(std::wstring_view piece, std::size_t times = kOverlong) {
+std::wstring Repeat(std::wstring_view piece, std::size_t times = Overlong) {
   std::wstring text;
   for (std::size_t i = 0; i < times; ++i) text += piece;
   return text;
@@ -138,7 +138,7 @@ TEST(Notation, RefusesBadInputWithTheReason) {
       {L"rgb 1 2 3", L"expected '(' after rgb"},
       {L"rgb(１, 2, 3)", L"expected a whole number 0–255 for red, found '１'"},
       {L"rgb(" + Repeat(L"9") + L", 0, 0)",
-       L"the number '" + Repeat(L"9", kQuotedPrefix) + L"…' for red is too long"},
+       L"the number '" + Repeat(L"9", QuotedPrefix) + L"…' for red is too long"},
       // r,g,b and r g b
       {L"255 0", L"expected three numbers (red, green, blue) or one (a decimal COLORREF), found 2"},
       {L"256,0,0", L"value 256 is out of range 0–255 for red"},
@@ -156,7 +156,7 @@ TEST(Notation, RefusesBadInputWithTheReason) {
       {L"hsl(120, 50%", L"missing ')' at the end of hsl(...)"},
       {L"hsl(1e2, 50%, 50%)", L"expected a number 0–360 for hue, found '1e2'"},
       {L"hsl(" + Repeat(L"1") + L", 50%, 50%)",
-       L"the number '" + Repeat(L"1", kQuotedPrefix) + L"…' for hue is too long"},
+       L"the number '" + Repeat(L"1", QuotedPrefix) + L"…' for hue is too long"},
       // hsv() and hsb(): the last value is named as written
       {L"hsv(0, 0%, 120%)", L"value 120% is out of range 0–100% for value"},
       {L"hsb(0, 0%, 120%)", L"value 120% is out of range 0–100% for brightness"},
@@ -196,15 +196,15 @@ TEST(Notation, RefusesBadInputWithTheReason) {
       {L"12.5", L"expected a whole number 0–16777215 for a decimal COLORREF, found '12.5'"},
       {L"123abc", L"found '123abc'"},
       {Repeat(L"9"),
-       L"the number '" + Repeat(L"9", kQuotedPrefix) + L"…' for a decimal COLORREF is too long"},
+       L"the number '" + Repeat(L"9", QuotedPrefix) + L"…' for a decimal COLORREF is too long"},
       // names
       {L"bleu", L"unknown colour name 'bleu'"},
       {L"rebecca purple", L"unknown colour name 'rebecca purple'"},
       {L"rébeccapurple", L"unknown colour name 'rébeccapurple'"},
       {L"红", L"unknown colour name '红'"},
       {L"\U0001F600red", L"unknown colour name '\U0001F600red'"},
-      {Repeat(L"a"), L"unknown colour name '" + Repeat(L"a", kQuotedPrefix) + L"…'"},
-      {Repeat(L"红"), L"unknown colour name '" + Repeat(L"红", kQuotedPrefix) + L"…'"},
+      {Repeat(L"a"), L"unknown colour name '" + Repeat(L"a", QuotedPrefix) + L"…'"},
+      {Repeat(L"红"), L"unknown colour name '" + Repeat(L"红", QuotedPrefix) + L"…'"},
       // A cut never splits a surrogate pair: 'x' and 11 pairs fill 23 of the 24 characters.
       {L"x" + Repeat(L"\U0001F600"), L"'x" + Repeat(L"\U0001F600", 11) + L"…'"},
   };
@@ -213,7 +213,7 @@ TEST(Notation, RefusesBadInputWithTheReason) {
     EXPECT_FALSE(result) << Narrow(c.text);
     EXPECT_NE(result.reason.find(c.reason), std::wstring::npos)
         << Narrow(c.text) << "\n  reason: " << Narrow(result.reason);
-    EXPECT_LE(result.reason.size(), kLongestReason) << Narrow(c.text);
+    EXPECT_LE(result.reason.size(), LongestReason) << Narrow(c.text);
   }
 }
 
@@ -266,9 +266,9 @@ TEST(Notation, EightBitFormatsReadBackExactly) {
       {colour::FormatDelphiLiteral, Notation::DelphiLiteral},
       {colour::FormatColorrefDecimal, Notation::ColorrefDecimal},
   };
-  constexpr int kStep = 15;
+  constexpr int Step = 15;
   for (const auto& f : formats) {
-    ForGrid(kStep, [&](const Rgb8& rgb) {
+    ForGrid(Step, [&](const Rgb8& rgb) {
       const colour::ParseResult result = ParseColour(f.format(rgb));
       ASSERT_TRUE(result) << Narrow(f.format(rgb));
       EXPECT_EQ(result.colour->notation, f.notation);
@@ -279,8 +279,8 @@ TEST(Notation, EightBitFormatsReadBackExactly) {
 
 // Screen colours written as HSL or HSV keep their 8 bits through the text.
 TEST(Notation, HslAndHsvTextKeepsEveryEightBitColour) {
-  constexpr int kStep = 5;
-  ForGrid(kStep, [](const Rgb8& rgb) {
+  constexpr int Step = 5;
+  ForGrid(Step, [](const Rgb8& rgb) {
     const colour::ParseResult hsl = ParseColour(colour::FormatHsl(colour::ToHsl(colour::ToDouble(rgb))));
     const colour::ParseResult hsv = ParseColour(colour::FormatHsv(colour::ToHsv(colour::ToDouble(rgb))));
     ASSERT_TRUE(hsl && hsv);
@@ -292,8 +292,8 @@ TEST(Notation, HslAndHsvTextKeepsEveryEightBitColour) {
 // Lab written to its decimals loses nothing a screen colour needs: reading the text back
 // reaches the same 8-bit colour as the unrounded Lab does.
 TEST(Notation, LabTextKeepsEveryEightBitColour) {
-  constexpr int kStep = 15;
-  ForGrid(kStep, [](const Rgb8& rgb) {
+  constexpr int Step = 15;
+  ForGrid(Step, [](const Rgb8& rgb) {
     const Lab lab = colour::SrgbToLab(rgb);
     const colour::ParseResult result = ParseColour(colour::FormatLab(lab));
     ASSERT_TRUE(result);

@@ -11,7 +11,7 @@
 namespace test {
 
 namespace {
-constexpr RECT FormPlace{40, 40, 40 + 640, 40 + 480};
+constexpr POINT FormPlace{40, 40};
 constexpr POINT FarAway{1200, 1000};  // on the test screen, outside every test window
 }  // namespace
 
@@ -73,11 +73,11 @@ void SkinTest::TearDown() {
   EXPECT_FALSE(skin::SkinInitialized);
 }
 
-HWND SkinTest::form() {
+HWND SkinTest::form(SIZE size) {
   if (form_) return form_;
   gallery::RegisterKindClasses();
-  form_ = CreateRecordingWindow(L"ThunderRT6FormDC", nullptr, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, FormPlace.left,
-                                FormPlace.top, FormPlace.right - FormPlace.left, FormPlace.bottom - FormPlace.top);
+  form_ = CreateRecordingWindow(L"ThunderRT6FormDC", nullptr, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, FormPlace.x,
+                                FormPlace.y, size.cx, size.cy);
   SetForegroundWindow(form_);
   return form_;
 }

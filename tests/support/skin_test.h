@@ -43,7 +43,8 @@ class SkinTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-  HWND form();
+  // The form, made on first use: of the size asked for then, 640 x 480 when none was.
+  HWND form(SIZE size = {640, 480});
   HWND Add(const wchar_t* cls, DWORD style, int x, int y, int w, int h, const wchar_t* text = L"",
            DWORD exStyle = 0);
   // A 75 x 23 push button; a check box or option button (by class), 120 x height; a 300 x 20

@@ -1,0 +1,94 @@
+#include "tests/site/view_fixture.h"
+
+#include "tests/support/pump.h"
+
+namespace test {
+
+namespace {
+constexpr int ChipInside = 2;  // past the chip's one-pixel edge
+}  // namespace
+
+void ChartViewTest::SetUp() {
+  SkinTest::SetUp();  // the pointer off the view: a real hover would change what tests read
+  view_ = std::make_unique<site::ChartView>(form({ViewBounds.right, ViewBounds.bottom}), ViewBounds);
+  ASSERT_NE(view_->Pane(), nullptr);
+  Skin();
+}
+
+void ChartViewTest::TearDown() {
+  view_.reset();
+  SkinTest::TearDown();
+}
+
+void ChartViewTest::Open(std::wstring_view path) {
+  view_->Navigate(std::wstring(site::BuiltInOrigin) + std::wstring(path));
+  Settle();
+  UpdateWindow(view_->Pane());
+}
+
+site::SwatchRef ChartViewTest::Find(std::wstring_view text, size_t line) const {
+  const site::Page& page = Page();
+  for (size_t s = 0; s < page.sections.size(); ++s) {
+    const auto& swatches = page.sections[s].swatches;
+    for (size_t i = 0; i < swatches.size(); ++i)
+      if (swatches[i].lines.size() > line && swatches[i].lines[line] == text)
+        return {static_cast<int>(s), static_cast<int>(i)};
+  }
+  return {};
+}
+
+site::SwatchRef ChartViewTest::FindCopy(std::wstring_view copy) const {
+  const site::Page& page = Page();
+  for (size_t s = 0; s < page.sections.size(); ++s) {
+    const auto& swatches = page.sections[s].swatches;
+    for (size_t i = 0; i < swatches.size(); ++i)
+      if (swatches[i].copy == copy) return {static_cast<int>(s), static_cast<int>(i)};
+  }
+  return {};
+}
+
+COLORREF ChartViewTest::ChipOnScreen(site::SwatchRef ref) {
+  view_->Select(ref);
+  Settle();
+  UpdateWindow(view_->Pane());
+  const site::Section& section = Page().sections[static_cast<size_t>(ref.section)];
+  RECT cell = view_->CellOnScreen(ref);
+  Pixels pixels = PanePixels();
+  int x = cell.left + section.style->chip.left + ChipInside;
+  int y = cell.top + section.style->chip.top + ChipInside;
+  if (x < 0 || y < 0 || x >= pixels.width() || y >= pixels.height()) return CLR_INVALID;
+  return pixels.at(x, y);
+}
+
+POINT ChartViewTest::CellCentre(site::SwatchRef ref) const {
+  RECT cell = view_->CellOnScreen(ref);
+  return POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+}
+
+void ChartViewTest::Key(HWND target, WPARAM key, bool control) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  BYTE saved = keys[VK_CONTROL];
+  keys[VK_CONTROL] = control ? 0x80 : 0;
+  SetKeyboardState(keys);
+  SendMessageW(target, WM_KEYDOWN, key, 1);
+  SendMessageW(target, WM_KEYUP, key, 1);
+  keys[VK_CONTROL] = saved;
+  SetKeyboardState(keys);
+  Settle();
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+}  // namespace test

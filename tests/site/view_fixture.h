@@ -1,0 +1,47 @@
+#pragma once
+// A chart view in a visible, skinned form of the main window's browser size, with short
+// ways to open pages, find swatches, read their pixels back and press keys.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "site/chart_view.h"
+#include "site/site_address.h"
+#include "tests/support/pixels.h"
+#include "tests/support/skin_test.h"
+
+namespace test {
+
+// The browser's rectangle in the main window, in pixels.
+inline constexpr RECT ViewBounds{0, 0, 713, 569};
+
+class ChartViewTest : public SkinTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  void Open(std::wstring_view path);
+  const site::Page& Page() const { return view_->CurrentPage(); }
+  // The first swatch whose label line `line` reads text, or whose copy text is it.
+  site::SwatchRef Find(std::wstring_view text, size_t line = 0) const;
+  site::SwatchRef FindCopy(std::wstring_view copy) const;
+  // The colour on screen inside a swatch's chip, after bringing it into view.
+  COLORREF ChipOnScreen(site::SwatchRef ref);
+  // The pane's pixels as they are on screen.
+  Pixels PanePixels() const { return ReadWindow(view_->Pane()); }
+  // A key as the keyboard sends it to the focused window, Ctrl held when asked.
+  void Key(HWND target, WPARAM key, bool control = false);
+  POINT CellCentre(site::SwatchRef ref) const;
+
+  std::unique_ptr<site::ChartView> view_;
+};
+
+// Text on the clipboard, empty when there is none.
+std::wstring ClipboardText();
+
+inline COLORREF Rgb(unsigned hex) { return RGB(hex >> 16, (hex >> 8) & 0xFF, hex & 0xFF); }
+
+}  // namespace test

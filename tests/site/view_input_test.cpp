@@ -1,0 +1,139 @@
+// Pointing, selecting, copying and scrolling in the chart view.
+#include "tests/site/view_fixture.h"
+#include "tests/support/pump.h"
+
+namespace {
+
+using site::SwatchRef;
+using test::ChartViewTest;
+
+constexpr wchar_t Rgb216[] = L"/soft/qovu/rgb-color.html";
+constexpr wchar_t Cmyk[] = L"/soft/qovu/cmyk-color.html";
+
+LPARAM At(POINT p) { return MAKELPARAM(p.x, p.y); }
+
+TEST_F(ChartViewTest, ClickSelectsAndCtrlCCopiesTheHexCode) {
+  Open(Rgb216);
+  HWND pane = view_->Pane();
+  SwatchRef ref = Find(L"#336699");
+  POINT p = CellCentre(ref);
+  SendMessageW(pane, WM_MOUSEMOVE, 0, At(p));
+  EXPECT_EQ(view_->Hover(), ref);
+  EXPECT_NE(view_->StatusText().find(L"#336699"), std::wstring::npos);
+  SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, At(p));
+  SendMessageW(pane, WM_LBUTTONUP, 0, At(p));
+  EXPECT_EQ(view_->Selection(), ref);
+  EXPECT_EQ(GetFocus(), pane);
+
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  Key(pane, 'C');  // without Ctrl: nothing
+  EXPECT_EQ(test::ClipboardText(), L"");
+  Key(pane, 'C', true);
+  EXPECT_EQ(test::ClipboardText(), L"#336699");
+  EXPECT_EQ(view_->StatusText(), L"Copied #336699 to the clipboard.");
+}
+
+TEST_F(ChartViewTest, DoubleClickCopiesTheSwatchUnderThePointer) {
+  Open(Rgb216);
+  HWND pane = view_->Pane();
+  SwatchRef first = Find(L"#000000");
+  SwatchRef other = Find(L"#0099CC");
+  for (SwatchRef ref : {first, other}) {
+    POINT p = CellCentre(ref);
+    SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, At(p));
+    SendMessageW(pane, WM_LBUTTONUP, 0, At(p));
+    SendMessageW(pane, WM_LBUTTONDBLCLK, MK_LBUTTON, At(p));
+    SendMessageW(pane, WM_LBUTTONUP, 0, At(p));
+    const std::wstring hex = Page().sections[static_cast<size_t>(ref.section)]
+                                 .swatches[static_cast<size_t>(ref.index)].copy;
+    EXPECT_EQ(view_->Selection(), ref);
+    EXPECT_EQ(test::ClipboardText(), hex);
+    EXPECT_EQ(view_->StatusText(), L"Copied " + hex + L" to the clipboard.");
+  }
+  // Pointing at another swatch replaces the message with that swatch's values.
+  SendMessageW(pane, WM_MOUSEMOVE, 0, At(CellCentre(first)));
+  EXPECT_EQ(view_->StatusText(), Page().sections[0].swatches[0].status);
+}
+
+TEST_F(ChartViewTest, ArrowKeysMoveTheSelectionAcrossRowsAndSections) {
+  Open(Rgb216);  // six slices of 6 × 6
+  HWND pane = view_->Pane();
+  SetFocus(pane);
+  const struct {
+    SwatchRef from;
+    WPARAM key;
+    SwatchRef to;
+  } moves[] = {
+      {{0, 0}, VK_RIGHT, {0, 1}},   {{0, 5}, VK_RIGHT, {0, 6}},   {{0, 6}, VK_LEFT, {0, 5}},
+      {{0, 2}, VK_DOWN, {0, 8}},    {{0, 8}, VK_UP, {0, 2}},      {{0, 32}, VK_DOWN, {1, 2}},
+      {{1, 3}, VK_UP, {0, 33}},     {{0, 35}, VK_RIGHT, {1, 0}},  {{1, 0}, VK_LEFT, {0, 35}},
+      {{0, 0}, VK_LEFT, {0, 0}},    {{0, 1}, VK_UP, {0, 1}},      {{5, 35}, VK_RIGHT, {5, 35}},
+      {{5, 34}, VK_DOWN, {5, 34}},
+  };
+  for (const auto& move : moves) {
+    view_->Select(move.from);
+    Key(pane, move.key);
+    EXPECT_EQ(view_->Selection(), move.to)
+        << move.from.section << "/" << move.from.index << " key " << move.key;
+  }
+  // A selection moved out of sight scrolls into view.
+  view_->Select({0, 0});
+  for (int i = 0; i < 40; ++i) Key(pane, VK_DOWN);
+  RECT cell = view_->CellOnScreen(view_->Selection());
+  RECT pane_rect{};
+  GetClientRect(pane, &pane_rect);
+  EXPECT_GT(view_->ScrollPosition(), 0);
+  EXPECT_GE(cell.top, 0);
+  EXPECT_LE(cell.bottom, pane_rect.bottom);
+}
+
+TEST_F(ChartViewTest, KeysAndWheelScrollAndMovedPixelsMatchAFreshPaint) {
+  Open(Cmyk);
+  HWND pane = view_->Pane();
+  SetFocus(pane);
+  RECT client{};
+  GetClientRect(pane, &client);
+  const int body = client.bottom;
+  ASSERT_GT(view_->MaxScroll(), body);
+  const struct {
+    WPARAM key;
+    int expected;  // -1: the end of the page
+  } steps[] = {{VK_DOWN, 40},          {VK_DOWN, 80},   {VK_UP, 40},
+               {VK_NEXT, body}, {VK_PRIOR, 40}, {VK_END, -1},
+               {VK_DOWN, -1},          {VK_HOME, 0},    {VK_UP, 0}};
+  for (const auto& step : steps) {
+    Key(pane, step.key);
+    int expected = step.expected < 0 ? view_->MaxScroll() : step.expected;
+    EXPECT_EQ(view_->ScrollPosition(), expected) << "key " << step.key;
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_POS;
+    GetScrollInfo(pane, SB_VERT, &info);
+    EXPECT_EQ(info.nPos, expected) << "scroll bar, key " << step.key;
+  }
+  // One notch towards the user scrolls down; three notches' worth in parts does the same.
+  auto wheel = [](int delta) { return static_cast<WPARAM>(static_cast<WORD>(delta)) << 16; };
+  SendMessageW(pane, WM_MOUSEWHEEL, wheel(-WHEEL_DELTA), 0);
+  const int notch = view_->ScrollPosition();
+  EXPECT_GT(notch, 0);
+  for (int i = 0; i < 3; ++i) SendMessageW(pane, WM_MOUSEWHEEL, wheel(-WHEEL_DELTA / 3), 0);
+  EXPECT_EQ(view_->ScrollPosition(), 2 * notch);
+
+  // What scrolling left on screen is what painting the whole pane afresh gives.
+  Key(pane, VK_HOME);
+  Key(pane, VK_DOWN);
+  Key(pane, VK_DOWN);
+  Key(pane, VK_NEXT);
+  test::Pixels scrolled = PanePixels();
+  InvalidateRect(pane, nullptr, FALSE);
+  UpdateWindow(pane);
+  test::Pixels fresh = PanePixels();
+  int differing = 0;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) differing += scrolled.at(x, y) != fresh.at(x, y);
+  EXPECT_EQ(differing, 0);
+}
+
+}  // namespace

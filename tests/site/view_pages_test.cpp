@@ -1,0 +1,171 @@
+// The pages with controls of their own, late skin attachment, and "page not found".
+#include <vector>
+
+#include "colour/colour_management.h"
+#include "colour/notation.h"
+#include "skin/core/skin_kind.h"
+#include "skin/core/skin_state.h"
+#include "skin/core/window_props.h"
+#include "tests/site/view_fixture.h"
+
+namespace {
+
+using test::ChartViewTest;
+using test::Rgb;
+
+constexpr wchar_t Mixer[] = L"/soft/qovu/txonlecolor.html";
+constexpr wchar_t Converter[] = L"/soft/qovu/fool.htm";
+
+std::vector<HWND> Children(HWND parent, const wchar_t* className = nullptr) {
+  std::vector<HWND> found;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 64);
+    if (!className || lstrcmpiW(name, className) == 0) found.push_back(child);
+  }
+  return found;
+}
+
+std::wstring Text(HWND hwnd) {
+  wchar_t text[256] = {};
+  GetWindowTextW(hwnd, text, 256);
+  return text;
+}
+
+class PageWithControls : public ChartViewTest {
+ protected:
+  // The value of a notation row ("Hex", "RGB" ...), empty when there is none.
+  std::wstring Notation(const wchar_t* name) const {
+    site::SwatchRef row = Find(name);
+    if (!row.valid()) return {};
+    return Page().sections[static_cast<size_t>(row.section)].swatches[static_cast<size_t>(row.index)].lines[1];
+  }
+  int CountOnScreen(COLORREF colour) const { return PanePixels().Count(colour); }
+  void Convert(HWND input, const wchar_t* text) {
+    SetWindowTextW(input, text);
+    Key(input, VK_RETURN);
+    UpdateWindow(view_->Pane());
+  }
+};
+
+TEST_F(PageWithControls, ConverterListsEveryNotationOfWhatWasTyped) {
+  Open(Converter);
+  std::vector<HWND> inputs = Children(view_->Pane(), L"Edit");
+  ASSERT_EQ(inputs.size(), 1u);
+  Convert(inputs[0], L"rebeccapurple");
+  // #663399 as the standards write it: COLORREF 0x00BBGGRR and its decimal value.
+  const struct {
+    const wchar_t* row;
+    const wchar_t* value;
+  } rows[] = {{L"Hex", L"#663399"},          {L"RGB", L"rgb(102, 51, 153)"},
+              {L"COLORREF", L"0x00993366"},  {L"Decimal", L"10040166"},
+              {L"Visual Basic", L"&H00993366&"}, {L"Delphi", L"$00993366"}};
+  for (const auto& row : rows) EXPECT_EQ(Notation(row.row), row.value) << std::wstring(row.row).c_str();
+  EXPECT_TRUE(Find(L"rebeccapurple").valid());  // the nearest named colour is itself
+  EXPECT_EQ(ChipOnScreen(FindCopy(L"#663399")), Rgb(0x663399));
+
+  // Each notation can be selected and copied.
+  view_->Select(Find(L"COLORREF"));
+  Key(view_->Pane(), 'C', true);
+  EXPECT_EQ(test::ClipboardText(), L"0x00993366");
+}
+
+TEST_F(PageWithControls, BadInputShowsTheReasonInPlaceOfTheResultAndNothingElseChanges) {
+  Open(Converter);
+  HWND input = Children(view_->Pane(), L"Edit").at(0);
+  Convert(input, L"#663399");
+  ASSERT_GT(CountOnScreen(Rgb(0x663399)), 0);
+  const std::wstring address = Text(view_->Window());
+  const size_t controls = Children(view_->Pane()).size();
+  const wchar_t* badInputs[] = {L"bleu", L"", L"rgb(300, 0, 0)", L"#12345"};
+  for (const wchar_t* bad : badInputs) {
+    SetFocus(input);
+    Convert(input, bad);
+    const colour::ParseResult expected = colour::ParseColour(bad);
+    ASSERT_FALSE(expected) << std::wstring(bad).c_str();
+    ASSERT_EQ(Page().sections.size(), 2u) << std::wstring(bad).c_str();
+    const site::Section& result = Page().sections[1];
+    ASSERT_EQ(result.paragraphs.size(), 1u);
+    EXPECT_EQ(result.paragraphs[0], expected.reason);
+    EXPECT_FALSE(expected.reason.empty());
+    EXPECT_EQ(CountOnScreen(Rgb(0x663399)), 0) << "the old result is gone";
+    EXPECT_EQ(Text(input), bad);
+    EXPECT_EQ(GetFocus(), input);
+    EXPECT_EQ(Text(view_->Window()), address);
+    EXPECT_EQ(Children(view_->Pane()).size(), controls);
+  }
+}
+
+TEST_F(PageWithControls, MixerFollowsItsBoxesArrowsAndModels) {
+  Open(Mixer);
+  HWND pane = view_->Pane();
+  std::vector<HWND> edits = Children(pane, L"Edit");
+  std::vector<HWND> models = Children(pane, L"ThunderRT6OptionButton");
+  ASSERT_EQ(edits.size(), 4u);
+  ASSERT_EQ(models.size(), 3u);
+  EXPECT_FALSE(IsWindowVisible(edits[3]));  // RGB has three channels
+  SetWindowTextW(edits[0], L"255");
+  SetWindowTextW(edits[1], L"0");
+  SetWindowTextW(edits[2], L"0");
+  Settle();
+  UpdateWindow(pane);
+  EXPECT_EQ(Notation(L"Hex"), L"#FF0000");
+  EXPECT_EQ(ChipOnScreen(FindCopy(L"#FF0000")), Rgb(0xFF0000));
+  // The arrows and the Up key step a channel; its range holds.
+  SetFocus(edits[1]);
+  Key(edits[1], VK_UP);
+  Key(edits[1], VK_UP);
+  EXPECT_EQ(Notation(L"Hex"), L"#FF0200");
+  Key(edits[0], VK_UP);
+  EXPECT_EQ(Text(edits[0]), L"255");
+  SetWindowTextW(edits[2], L"999");
+  EXPECT_EQ(Notation(L"RGB"), L"rgb(255, 2, 255)");
+
+  // Another model keeps the colour and shows its own channels.
+  SendMessageW(models[2], BM_CLICK, 0, 0);
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(edits[3]));
+  EXPECT_EQ(Text(Children(pane, L"Static").at(3)).rfind(L"Black", 0), 0u);
+  for (HWND edit : edits) SetWindowTextW(edit, L"0");
+  SetWindowTextW(edits[3], L"100");
+  Settle();
+  colour::Rgb8 black = colour::CmykToScreen({0, 0, 0, 100});
+  EXPECT_EQ(Notation(L"Hex"), colour::FormatHex(black));
+  EXPECT_EQ(Notation(L"CMYK"), L"cmyk(0%, 0%, 0%, 100%)");
+}
+
+TEST_F(PageWithControls, ControlsThatAppearWithAPageWearTheSkinAndLeaveWithIt) {
+  Open(L"/b");
+  const LONG before = skin::SkinnedWindowCount;
+  for (const wchar_t* path : {Mixer, Converter}) {
+    Open(path);
+    std::vector<HWND> controls = Children(view_->Pane());
+    ASSERT_FALSE(controls.empty());
+    for (HWND control : controls) EXPECT_TRUE(skin::IsSkinned(control)) << std::wstring(path).c_str();
+    EXPECT_EQ(skin::SkinnedWindowCount, before + static_cast<LONG>(controls.size()));
+  }
+  for (HWND option : Children(view_->Pane(), L"Button")) {
+    EXPECT_EQ(skin::KindOf(option), skin::SkinKind::CommandButton);
+    EXPECT_NE(skin::ReadProp(option, L"0HDC"), 0);  // a face buffer of its own
+  }
+  Open(Mixer);
+  for (HWND option : Children(view_->Pane(), L"ThunderRT6OptionButton"))
+    EXPECT_EQ(skin::KindOf(option), skin::SkinKind::OptionButton);
+  Open(L"/b");
+  EXPECT_TRUE(Children(view_->Pane()).empty());
+  EXPECT_EQ(skin::SkinnedWindowCount, before);
+}
+
+TEST_F(PageWithControls, UnknownAddressesShowAPageNamingThem) {
+  const wchar_t* addresses[] = {L"https://www.tintora.example/soft/qovu/nothing.htm",
+                                L"https://elsewhere.example/b", L"not an address"};
+  for (const wchar_t* address : addresses) {
+    view_->Navigate(address);
+    EXPECT_EQ(Page().id, site::PageId::NotFound);
+    EXPECT_EQ(Text(view_->Window()), address);
+    ASSERT_FALSE(Page().sections.empty());
+    EXPECT_EQ(Page().sections[0].paragraphs.at(0), address);
+  }
+}
+
+}  // namespace
