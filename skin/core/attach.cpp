@@ -63,8 +63,7 @@ class FaceBuffers {
 
 // Four face buffers as large as the window, the saved style, owner-draw where the style
 // allows it, the fade state and the rounded region. False when the faces cannot be made:
-// the button then keeps its own look, or when the button's own procedure destroyed it
-// while its faces were rendered (it answers the font and caption requests).
+// the button then keeps its own look.
 bool AttachCommandButton(HWND hwnd, FaceBuffers& faces) {
   WindowBox box;
   GetWindowBox(hwnd, box);
@@ -74,7 +73,6 @@ bool AttachCommandButton(HWND hwnd, FaceBuffers& faces) {
     faces.Record(hwnd);
     RenderButtonFaces(hwnd);
   }
-  if (!IsWindow(hwnd)) return false;
 
   LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
   if (IsFaceDrawnButtonStyle(style)) SendMessageW(hwnd, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
@@ -156,7 +154,8 @@ int AttachSkin(HWND hwnd) {
   }
 
   // Every window has a procedure: none comes back only when the window is gone, destroyed
-  // by its own procedure from a message its attachment sent. It is then not counted.
+  // by its own procedure from a message its attachment sent (a button answers the font,
+  // caption and style requests). It is then not counted, and its faces are released.
   const LONG_PTR previous =
       ready ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWndProc)) : 0;
   if (!previous) {
