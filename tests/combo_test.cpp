@@ -122,7 +122,8 @@ TEST_F(Combo, CombosAndDriveListsFollowTheirDropButtonTheCursorAndTheirMoves) {
       if (s.message) {
         SendMessageW(c, s.message, s.wParam, At(s.x, mid));
       } else {
-        SetWindowPos(c, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED);
+        SetWindowPos(c, nullptr, 0, 0, 0, 0,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED);
       }
       EXPECT_EQ(Prop(c, PropOldState), c == combo ? s.combo : s.drive)
           << (c == combo ? "combo" : "drive list") << ", message " << s.message << " at " << s.x

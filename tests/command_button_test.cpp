@@ -66,7 +66,8 @@ TEST_F(CommandButton, APaintShowsTheFaceOfItsStateWholeAndEndsTheFade) {
     EXPECT_EQ(LookOf(button_), Look(state, 255, false));
     const test::Pixels shown = test::ReadWindow(button_);
     for (const auto& s : spots)
-      EXPECT_EQ(shown.at(s[0], s[1]), test::Art(ButtonBitmap, s[2], 21 * state + s[3])) << state << ", " << s[0];
+      EXPECT_EQ(shown.at(s[0], s[1]), test::Art(ButtonBitmap, s[2], 21 * state + s[3]))
+          << state << ", " << s[0];
   }
   test::Recorder::Clear();
   for (HWND b : {button_, check, radio}) Repaint(b);
@@ -98,12 +99,15 @@ TEST_F(CommandButton, FacesCarryTheCaptionInItsColourAndTheFocusRectangle) {
     for (int y = 0; y < 23; ++y) {
       for (int x = 0; x < 75; ++x) {
         if (captioned[n].at(x, y) != bare[n].at(x, y)) ++(captioned[n].at(x, y) == ink ? inked : otherInk);
-        const bool onOutline = (x == 2 || x == 72 || y == 2 || y == 20) && x >= 2 && x <= 72 && y >= 2 && y <= 20;
+        const bool onOutline =
+            (x == 2 || x == 72 || y == 2 || y == 20) && x >= 2 && x <= 72 && y >= 2 && y <= 20;
         if (focused[n].at(x, y) != bare[n].at(x, y)) ++(onOutline ? outline : elsewhere);
       }
     }
-    EXPECT_TRUE(inked > 10 && otherInk == 0) << "face " << n << ": " << inked << " in its colour, " << otherInk;
-    EXPECT_TRUE(outline > 40 && elsewhere == 0) << "face " << n << ": " << outline << " on the outline, " << elsewhere;
+    EXPECT_TRUE(inked > 10 && otherInk == 0)
+        << "face " << n << ": " << inked << " in its colour, " << otherInk;
+    EXPECT_TRUE(outline > 40 && elsewhere == 0)
+        << "face " << n << ": " << outline << " on the outline, " << elsewhere;
   }
 }
 
@@ -213,7 +217,8 @@ TEST_F(CommandButton, TheFocusRendersTheFacesTheSpaceBarPressesAndAPressEndsWith
   SendMessageW(button_, WM_KEYDOWN, VK_RETURN, 0x001C0001);
   SendMessageW(button_, WM_KEYUP, VK_RETURN, 0xC01C0001);
   EXPECT_EQ(LookOf(button_), Look(StateHover, 0, false));
-  for (const auto& [message, wParam] : {std::pair(WM_KEYDOWN, WPARAM{VK_SPACE}), std::pair(WM_LBUTTONDOWN, WPARAM{MK_LBUTTON})}) {
+  for (const auto& [message, wParam] :
+       {std::pair(WM_KEYDOWN, WPARAM{VK_SPACE}), std::pair(WM_LBUTTONDOWN, WPARAM{MK_LBUTTON})}) {
     SetFocus(button_);
     SendMessageW(button_, message, wParam, At(20, 10));
     ASSERT_EQ(Prop(button_, PropOldState), StatePressed);
@@ -245,7 +250,8 @@ TEST_F(CommandButton, TheDisabledFaceAndAButtonWithoutATimerShowFromTheNextPaint
 
   platform::Services().setTimer = [](HWND, UINT_PTR, UINT, TIMERPROC) -> UINT_PTR { return 0; };
   test::PointAt(button_, 20, 10);
-  for (const auto& [message, state, level] : {std::tuple(WM_MOUSEMOVE, StateHover, 0), std::tuple(WM_LBUTTONUP, StateNormal, 60)}) {
+  for (const auto& [message, state, level] :
+       {std::tuple(WM_MOUSEMOVE, StateHover, 0), std::tuple(WM_LBUTTONUP, StateNormal, 60)}) {
     SendMessageW(button_, message, 0, At(20, 10));
     EXPECT_EQ(LookOf(button_), Look(state, level, false));
     Repaint(button_);

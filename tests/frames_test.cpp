@@ -140,11 +140,13 @@ TEST_F(Frames, FormsPassInputOnAndTheirActivationSkinsOwnedWindowsAndOurForms) {
   HWND button = AddButton();
   Skin();
   test::Recorder::Clear();
-  for (UINT message : {WM_MOUSELEAVE, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_KEYDOWN}) SendMessageW(form(), message, 0, 0);
+  for (UINT message : {WM_MOUSELEAVE, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_KEYDOWN})
+    SendMessageW(form(), message, 0, 0);
   EXPECT_EQ(test::Recorder::Log().size(), 4u);
   EXPECT_EQ(test::Prop(button, PropOldState), StateNormal);
 
-  HWND stranger = test::CreateRecordingWindow(L"TintoraTestStranger", nullptr, WS_POPUP | WS_VISIBLE, 500, 500, 50, 50);
+  HWND stranger =
+      test::CreateRecordingWindow(L"TintoraTestStranger", nullptr, WS_POPUP | WS_VISIBLE, 500, 500, 50, 50);
   HWND owned = test::CreateRecordingWindow(L"TintoraTestOwned", form(), WS_POPUP, 0, 0, 50, 50);
   HWND ours = test::CreateRecordingWindow(L"ThunderRT6FormDC", nullptr, WS_POPUP, 0, 0, 50, 50);
   int seen = 0, skinnedWhenSeen = 0;

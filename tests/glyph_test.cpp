@@ -183,9 +183,10 @@ TEST_F(Glyph, TheGlyphFollowsTheMouseTheSpaceBarPaintsAndTheFocus) {
 TEST_F(Glyph, AReleaseRepaintsEveryGlyphBesideTheWindow) {
   HWND button = AddButton();
   HWND panel = test::CreateRecordingWindow(L"TintoraTestPanel", form(), 0, 200, 10, 150, 100);
-  const HWND glyphs[] = {AddGlyph(CheckBoxClass, 40), AddGlyph(OptionButtonClass, 70),
-                         CreateWindowExW(0, OptionButtonClass, L"n", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON,
-                                         5, 5, 100, 21, panel, nullptr, nullptr, nullptr)};
+  const HWND glyphs[] = {
+      AddGlyph(CheckBoxClass, 40), AddGlyph(OptionButtonClass, 70),
+      CreateWindowExW(0, OptionButtonClass, L"n", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 5, 5, 100, 21,
+                      panel, nullptr, nullptr, nullptr)};
   Skin();
   for (HWND released : {button, form()}) {
     for (HWND w : glyphs) WriteProp(w, PropOldState, StateHover);

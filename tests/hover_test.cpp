@@ -93,7 +93,8 @@ TEST_F(Hover, ALeaveBringsEveryKindToRest) {
       EXPECT_EQ(Prop(w, PropHmIndex), header ? -1 : 0);
     }
     int steps = 0;
-    for (; Prop(controls[0], PropTimerId) && steps < 1000; ++steps) SendMessageW(controls[0], WM_TIMER, FadeTimerId, 0);
+    for (; Prop(controls[0], PropTimerId) && steps < 1000; ++steps)
+      SendMessageW(controls[0], WM_TIMER, FadeTimerId, 0);
     EXPECT_EQ(steps, 86);
   }
 }

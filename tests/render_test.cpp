@@ -106,7 +106,8 @@ TEST_F(Render, GlyphShapesCirclesAndTheCheckBoxFillBands) {
   auto expectShape = [](const Pixels& p, int left, int top, std::initializer_list<const char*> rows) {
     int y = top;
     for (const char* row : rows) {
-      for (int x = 0; row[x]; ++x) EXPECT_EQ(p.at(left + x, y) != Key, row[x] == '#') << left + x << ", " << y;
+      for (int x = 0; row[x]; ++x)
+        EXPECT_EQ(p.at(left + x, y) != Key, row[x] == '#') << left + x << ", " << y;
       ++y;
     }
   };
@@ -116,27 +117,36 @@ TEST_F(Render, GlyphShapesCirclesAndTheCheckBoxFillBands) {
                                   "..###....", "...#.....", "........."});
     expectShape(check, left, 9, {".#######.", ".#######.", ".#######.", ".#######.", ".#######.", ".#######.",
                                   ".#######.", ".........", "........."});
-    expectShape(check, left, 18, {"...###...", "..#####..", "..#####..", "..#####..", "...###...", "........."});
+    expectShape(check, left, 18,
+                {"...###...", "..#####..", "..#####..", "..#####..", "...###...", "........."});
   }
-  const COLORREF tops[4][4] = {{0xE7CFBC, 0xD9B395, 0xD3A886, 0xD2A683}, {0xE7CFBC, 0xD9B395, 0xD3A886, 0xD2A683},
-                               {0xDDBCA4, 0xCA9976, 0xC28B67, 0xC18964}, {0xF3E7DD, 0xECD9CA, 0xE9D3C2, 0xE8D2C1}};
+  const COLORREF tops[4][4] = {{0xE7CFBC, 0xD9B395, 0xD3A886, 0xD2A683},
+                               {0xE7CFBC, 0xD9B395, 0xD3A886, 0xD2A683},
+                               {0xDDBCA4, 0xCA9976, 0xC28B67, 0xC18964},
+                               {0xF3E7DD, 0xECD9CA, 0xE9D3C2, 0xE8D2C1}};
   const int cornerRun[Side] = {3, 2, 1, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3};  // key pixels at each row end
   for (int frame = 0; frame < 4; ++frame) {
     const Pixels circle = glyph.Crop(0, frame * Side, Side, Side);
     std::set<COLORREF> ring;  // colours next to a key pixel or the frame's edge
-    auto out = [&](int x, int y) { return x < 0 || y < 0 || x >= Side || y >= Side || circle.at(x, y) == Key; };
+    auto out = [&](int x, int y) {
+      return x < 0 || y < 0 || x >= Side || y >= Side || circle.at(x, y) == Key;
+    };
     bool mirrored = true;
     for (int y = 0; y < Side; ++y) {
       for (int x = 0; x < Side; ++x) {
-        EXPECT_EQ(circle.at(x, y) == Key, x < cornerRun[y] || x >= Side - cornerRun[y]) << frame << ": " << x << ", " << y;
+        EXPECT_EQ(circle.at(x, y) == Key, x < cornerRun[y] || x >= Side - cornerRun[y])
+            << frame << ": " << x << ", " << y;
         mirrored = mirrored && circle.at(x, y) == circle.at(Side - 1 - x, y);
-        if (!out(x, y) && (out(x - 1, y) || out(x + 1, y) || out(x, y - 1) || out(x, y + 1))) ring.insert(circle.at(x, y));
+        if (!out(x, y) && (out(x - 1, y) || out(x + 1, y) || out(x, y - 1) || out(x, y + 1)))
+          ring.insert(circle.at(x, y));
       }
     }
     EXPECT_EQ(mirrored, frame == 0 || frame == 3) << frame;
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(circle.at(3 + i, 0), tops[frame][i < 4 ? i : 6 - i]) << frame << ", " << i;
+    for (int i = 0; i < 7; ++i)
+      EXPECT_EQ(circle.at(3 + i, 0), tops[frame][i < 4 ? i : 6 - i]) << frame << ", " << i;
     for (int y = 4; y <= 8 && (frame == 1 || frame == 2); ++y)
-      for (int x = 1; x < 12; ++x) EXPECT_FALSE(circle.at(x, y) == Key || ring.count(circle.at(x, y))) << x << ", " << y;
+      for (int x = 1; x < 12; ++x)
+        EXPECT_FALSE(circle.at(x, y) == Key || ring.count(circle.at(x, y))) << x << ", " << y;
   }
 }
 
@@ -166,8 +176,9 @@ TEST_F(Render, NineSliceCornersCopyEdgesAndCentreStretch) {
   const struct {
     int srcW, srcH, left, top, right, bottom, destW, destH;
     std::vector<int> columns;  // the source column of each destination column, when not as above
-  } cases[] = {{7, 21, 3, 3, 3, 3, 75, 25, {}}, {4, 18, 2, 1, 1, 1, 20, 30, {}}, {13, 13, 5, 5, 5, 5, 20, 20, {}},
-               {6, 5, 2, 0, 1, 3, 30, 17, {}},  {7, 21, 3, 3, 3, 3, 7, 21, {}},  {1, 20, 0, 0, 0, 0, 200, 20, {}},
+  } cases[] = {{7, 21, 3, 3, 3, 3, 75, 25, {}},         {4, 18, 2, 1, 1, 1, 20, 30, {}},
+               {13, 13, 5, 5, 5, 5, 20, 20, {}},        {6, 5, 2, 0, 1, 3, 30, 17, {}},
+               {7, 21, 3, 3, 3, 3, 7, 21, {}},          {1, 20, 0, 0, 0, 0, 200, 20, {}},
                {7, 21, 3, 3, 3, 3, 4, 21, {0, 4, 3, 3}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.destW << " x " << c.destH << " from " << c.srcW << " x " << c.srcH);
@@ -183,7 +194,8 @@ TEST_F(Render, NineSliceCornersCopyEdgesAndCentreStretch) {
     for (int y = 0; y < c.destH; ++y) rows[y] = test::PositionY(out.at(0, y)) - SourceY;
     int mixed = 0;  // pixels that are not exactly the source pixel of their column and row
     for (int y = 0; y < c.destH; ++y)
-      for (int x = 0; x < c.destW; ++x) mixed += out.at(x, y) != test::PositionColour(SourceX + columns[x], SourceY + rows[y]);
+      for (int x = 0; x < c.destW; ++x)
+        mixed += out.at(x, y) != test::PositionColour(SourceX + columns[x], SourceY + rows[y]);
     EXPECT_EQ(mixed, 0);
     if (c.columns.empty()) ExpectAxis(columns, c.srcW, c.left, c.right, "column");
     EXPECT_TRUE(c.columns.empty() || columns == c.columns);
@@ -201,7 +213,8 @@ TEST_F(Render, KeyedCopiesLeaveExactlyTheKeyPixelsAndNothingDrawsForNoSize) {
   for (const auto& s : {std::vector{0, 6, 8, 8}, {6, 0, 8, 8}, {6, 6, 0, 8}, {6, 6, 8, 0}, {-5, 6, 8, 8}}) {
     for (auto key : {std::optional<COLORREF>(), std::optional<COLORREF>(Key)}) {
       test::DibSurface dest(10, 10, Background);
-      const int result = skin::DrawSkinPart(dest.dc(), 1, 1, s[0], s[1], source_, 0, 0, s[2], s[3], 2, 2, 2, 2, key);
+      const int result =
+          skin::DrawSkinPart(dest.dc(), 1, 1, s[0], s[1], source_, 0, 0, s[2], s[3], 2, 2, 2, 2, key);
       EXPECT_TRUE(result == 0 || s[0] < 0);  // a negative size has no stated result
       EXPECT_EQ(dest.Read().Count(Background), 100) << s[0] << " " << s[1] << " " << s[2] << " " << s[3];
     }
@@ -221,14 +234,18 @@ TEST_F(Render, KeyedCopiesLeaveExactlyTheKeyPixelsAndNothingDrawsForNoSize) {
   for (int side : {10, 20}) {
     for (int frame = 0; frame < 4; ++frame) {
       test::DibSurface dest(side + 8, side + 8, Background);
-      skin::DrawSkinPart(dest.dc(), 4, 4, side, side, skin::GlyphBitmap, 0, 13 * frame, 13, 13, 5, 5, 5, 5, Key);
-      EXPECT_EQ(dest.Read().Count(Background), (side + 8) * (side + 8) - side * side + 24) << side << ", " << frame;
+      skin::DrawSkinPart(dest.dc(), 4, 4, side, side, skin::GlyphBitmap, 0, 13 * frame, 13, 13, 5, 5, 5, 5,
+                         Key);
+      EXPECT_EQ(dest.Read().Count(Background), (side + 8) * (side + 8) - side * side + 24)
+          << side << ", " << frame;
     }
   }
   const struct {
     HDC source;
     int x, y, w, h;
-  } glyphs[] = {{skin::ComboBitmap, 8, 0, 7, 4}, {skin::ComboBitmap, 8, 4, 7, 4}, {skin::CheckBitmap, 0, 0, 9, 8},
+  } glyphs[] = {{skin::ComboBitmap, 8, 0, 7, 4},
+                {skin::ComboBitmap, 8, 4, 7, 4},
+                {skin::CheckBitmap, 0, 0, 9, 8},
                 {skin::CheckBitmap, 11, 18, 5, 5}};
   for (const auto& g : glyphs) {
     test::DibSurface dest(g.w, g.h, Background);
@@ -266,7 +283,8 @@ TEST_F(Render, SurfacesHaveTheirSizeAndEveryCallReleasesWhatItMade) {
 }
 
 TEST(Words, SplitIntoSignedHalvesAndTiesRoundToEven) {
-  for (const auto& [value, low, high] : {std::tuple(MAKELPARAM(-1, 5), -1, 5), {MAKELPARAM(0x7FFF, 0x8000), 0x7FFF, -0x8000},
+  for (const auto& [value, low, high] : {std::tuple(MAKELPARAM(-1, 5), -1, 5),
+                                         {MAKELPARAM(0x7FFF, 0x8000), 0x7FFF, -0x8000},
                                          {static_cast<LPARAM>(0xFFFF1234u), 0x1234, -1},
                                          {static_cast<LPARAM>(static_cast<int>(0xFFFF0000u)), 0, -1}}) {
     EXPECT_EQ(skin::LoWord(value), low) << std::hex << value;
@@ -288,7 +306,8 @@ TEST(Primitives, FillAndFrameCoverExactlyTheirRectangles) {
   for (int y = 0; y < 15; ++y) {
     for (int x = 0; x < 15; ++x) {
       EXPECT_EQ(fill.at(x, y), x >= 1 && x <= 8 && y >= 1 && y <= 6 ? Paint : Paper) << x << ", " << y;
-      EXPECT_EQ(frame.at(x, y), x < 13 && y < 13 && (x % 12 == 0 || y % 12 == 0) ? Paint : Paper) << x << ", " << y;
+      EXPECT_EQ(frame.at(x, y), x < 13 && y < 13 && (x % 12 == 0 || y % 12 == 0) ? Paint : Paper)
+          << x << ", " << y;
     }
   }
 }
@@ -315,7 +334,8 @@ LRESULT CALLBACK AnsweringProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }
 
 HWND MakeWindow(const wchar_t* className, DWORD style, DWORD exStyle = 0, const wchar_t* text = L"") {
-  return CreateWindowExW(exStyle, className, text, WS_POPUP | style, 10, 10, 120, 90, nullptr, nullptr, nullptr, nullptr);
+  return CreateWindowExW(exStyle, className, text, WS_POPUP | style, 10, 10, 120, 90, nullptr, nullptr,
+                         nullptr, nullptr);
 }
 
 // The text read whole (past any fixed buffer, whatever the code page) and no further: a length
@@ -327,7 +347,8 @@ TEST(Primitives, TextBoxAndBorderInsetsOfAWindow) {
   wc.lpfnWndProc = AnsweringProc;
   wc.lpszClassName = L"TintoraAnswering";
   RegisterClassW(&wc);
-  for (const std::wstring& text : {std::wstring(L"OK"), std::wstring(300, L'x') + L" \u00FC\u20AC\u4E2D", std::wstring()}) {
+  for (const std::wstring& text :
+       {std::wstring(L"OK"), std::wstring(300, L'x') + L" \u00FC\u20AC\u4E2D", std::wstring()}) {
     HWND w = MakeWindow(L"STATIC", 0, 0, text.c_str());
     EXPECT_EQ(skin::WindowText(w), text);
     DestroyWindow(w);
@@ -362,11 +383,13 @@ TEST(Primitives, TextBoxAndBorderInsetsOfAWindow) {
                  {wc.lpszClassName, 0, {1, 0, 2, 5}, 2, 2}, {wc.lpszClassName, 0, {0, 3, 1, 4}, 0, 4}};
   for (const auto& b : borders) {
     g_answers.border = b.border;
-    HWND w = MakeWindow(b.cls, LBS_NOINTEGRALHEIGHT | b.style, b.cls == wc.lpszClassName ? 0 : WS_EX_CLIENTEDGE);
+    HWND w =
+        MakeWindow(b.cls, LBS_NOINTEGRALHEIGHT | b.style, b.cls == wc.lpszClassName ? 0 : WS_EX_CLIENTEDGE);
     ShowWindow(w, SW_SHOWNOACTIVATE);
     int horizontal = -1, vertical = -1;
     EXPECT_EQ(skin::GetBorderInsets(w, horizontal, vertical), 1);
-    EXPECT_EQ(horizontal * 100 + vertical, b.horizontal * 100 + b.vertical) << std::hex << b.style << " " << b.border.left;
+    EXPECT_EQ(horizontal * 100 + vertical, b.horizontal * 100 + b.vertical)
+        << std::hex << b.style << " " << b.border.left;
     DestroyWindow(w);
   }
 }

@@ -102,7 +102,8 @@ TEST_F(Routing, DestroyRemovesTheSkinFirstRestoresEverythingAndReleasesTheEngine
 // once, the dialog with its controls, and the previous procedure's answer comes back.
 TEST_F(Routing, AnnouncedWindowsAreAttachedOnceWithTheirControls) {
   ASSERT_EQ(SkinWindow(form()), 1);
-  HWND list = CreateWindowExW(0, L"ComboLBox", L"", WS_POPUP, 0, 0, 50, 50, form(), nullptr, nullptr, nullptr);
+  HWND list =
+      CreateWindowExW(0, L"ComboLBox", L"", WS_POPUP, 0, 0, 50, 50, form(), nullptr, nullptr, nullptr);
   HWND dialog = test::CreateRecordingWindow(FormClass);
   CreateWindowExW(0, L"Button", L"OK", WS_CHILD, 0, 0, 60, 20, dialog, nullptr, nullptr, nullptr);
   test::Recorder::SetHook([](HWND, UINT message, WPARAM, LPARAM, LRESULT& result) {
@@ -113,8 +114,11 @@ TEST_F(Routing, AnnouncedWindowsAreAttachedOnceWithTheirControls) {
     UINT message;
     HWND announced;
     LONG count;
-  } announcements[] = {{WM_ENTERIDLE, nullptr, 1}, {WM_CTLCOLORLISTBOX, list, 2}, {WM_CTLCOLORLISTBOX, list, 2},
-                       {WM_ENTERIDLE, dialog, 4}, {WM_ENTERIDLE, dialog, 4}};
+  } announcements[] = {{WM_ENTERIDLE, nullptr, 1},
+                       {WM_CTLCOLORLISTBOX, list, 2},
+                       {WM_CTLCOLORLISTBOX, list, 2},
+                       {WM_ENTERIDLE, dialog, 4},
+                       {WM_ENTERIDLE, dialog, 4}};
   for (const auto& a : announcements) {
     EXPECT_EQ(SendMessageW(form(), a.message, 0, reinterpret_cast<LPARAM>(a.announced)), 0x77);
     EXPECT_EQ(SkinnedWindowCount, a.count) << "message " << a.message;
@@ -167,7 +171,8 @@ TEST_F(Routing, FormsInsideFormsAreAttachedOnce) {
   for (int i = 0; i < 6; ++i) {
     parent = test::CreateRecordingWindow(i % 2 ? L"#32770" : FormClass, parent, WS_CHILD | WS_VISIBLE, 2, 2,
                                          250 - 20 * i, 150 - 20 * i);
-    CreateWindowExW(0, L"Button", L"b", WS_CHILD | WS_VISIBLE, 1, 1, 30, 15, parent, nullptr, nullptr, nullptr);
+    CreateWindowExW(0, L"Button", L"b", WS_CHILD | WS_VISIBLE, 1, 1, 30, 15, parent, nullptr, nullptr,
+                    nullptr);
   }
   ASSERT_EQ(SkinWindow(form()), 1);
   EXPECT_EQ(AttachSkin(parent), 0);

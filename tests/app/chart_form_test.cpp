@@ -146,7 +146,8 @@ TEST_F(ChartWindow, AFormThatFailsToBeCreatedLeavesTheLoadedFormsAsTheyWere) {
         auto created = reinterpret_cast<HWND>(wParam);
         if (code == HCBT_CREATEWND && skin::WindowClassName(created) == platform::Form::WindowClass) {
           formProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-              created, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND hwnd, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+              created, GWLP_WNDPROC,
+              reinterpret_cast<LONG_PTR>(+[](HWND hwnd, UINT m, WPARAM w, LPARAM l) -> LRESULT {
                 return m == WM_CREATE ? -1 : CallWindowProcW(formProcedure, hwnd, m, w, l);
               })));
         }

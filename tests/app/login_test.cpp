@@ -46,7 +46,8 @@ class LoginDialog : public ::testing::Test {
   }
   static bool PasswordSelectedWhole() {
     DWORD start = 1, end = 0;
-    SendMessageW(Control(L"txtPassword"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(Control(L"txtPassword"), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
     return start == 0 && end == static_cast<DWORD>(GetWindowTextLengthW(Control(L"txtPassword")));
   }
 };
@@ -96,9 +97,16 @@ TEST_F(LoginDialog, IsAShapedCentredSkinnedDialogWithItsControlsInPlace) {
 // the message box (its text, its title, the dialog its owner, one button, no icon), leaves
 // the dialog as it was and selects the whole password, so that typing replaces it.
 TEST_F(LoginDialog, AWrongPasswordGivesTheMessageBoxAndSelectsThePassword) {
-  const std::wstring attempts[] = {L"", L"12345", L" 583172946", L"583172946 ", L"5831729460",
-                                   std::wstring(100000, L'7'), L"\t\x01\x1b\x7f" L"583172946",
-                                   L"583172946\x200B", L"\xFF15\xFF18\xFF13\xFF11\xFF17\xFF12\xFF19\xFF14\xFF16",
+  const std::wstring attempts[] = {L"",
+                                   L"12345",
+                                   L" 583172946",
+                                   L"583172946 ",
+                                   L"5831729460",
+                                   std::wstring(100000, L'7'),
+                                   L"\t\x01\x1b\x7f"
+                                   L"583172946",
+                                   L"583172946\x200B",
+                                   L"\xFF15\xFF18\xFF13\xFF11\xFF17\xFF12\xFF19\xFF14\xFF16",
                                    L"\xD83D\xDE00\xD834\xDD1E\xFFFF"};
   for (const std::wstring& attempt : attempts) {
     SCOPED_TRACE(testing::Message() << "a password of " << attempt.size() << " characters");
@@ -157,10 +165,14 @@ TEST_F(LoginDialog, KeysMoveTheFocusAndExitAsTheDialogSays) {
     UINT message;
     WPARAM key;
     const wchar_t* then;  // focused afterwards; null: the dialog has gone
-  } keys[] = {{L"txtUserName", WM_KEYDOWN, VK_TAB, L"txtPassword"}, {L"txtPassword", WM_KEYDOWN, VK_TAB, L"cmdOK"},
-              {L"cmdOK", WM_KEYDOWN, VK_TAB, L"cmdCancel"}, {L"cmdCancel", WM_KEYDOWN, VK_TAB, L"txtUserName"},
-              {L"cmdOK", WM_SYSKEYDOWN, 'P', L"txtPassword"}, {L"cmdOK", WM_SYSKEYDOWN, 'U', L"txtUserName"},
-              {L"cmdCancel", WM_KEYDOWN, VK_RETURN, nullptr}, {L"txtUserName", WM_KEYDOWN, VK_ESCAPE, nullptr},
+  } keys[] = {{L"txtUserName", WM_KEYDOWN, VK_TAB, L"txtPassword"},
+              {L"txtPassword", WM_KEYDOWN, VK_TAB, L"cmdOK"},
+              {L"cmdOK", WM_KEYDOWN, VK_TAB, L"cmdCancel"},
+              {L"cmdCancel", WM_KEYDOWN, VK_TAB, L"txtUserName"},
+              {L"cmdOK", WM_SYSKEYDOWN, 'P', L"txtPassword"},
+              {L"cmdOK", WM_SYSKEYDOWN, 'U', L"txtUserName"},
+              {L"cmdCancel", WM_KEYDOWN, VK_RETURN, nullptr},
+              {L"txtUserName", WM_KEYDOWN, VK_ESCAPE, nullptr},
               {L"cmdCancel", 0, 0, nullptr}};
   for (const auto& k : keys) {
     Form1().Show();

@@ -41,7 +41,8 @@ void DestroyPressed(HWND button) {
 
 void DestroyFromItsClick(HWND button) {
   test::Recorder::SetHook([=](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
-    if (hwnd == f.form && message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == button)
+    if (hwnd == f.form && message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED &&
+        reinterpret_cast<HWND>(lParam) == button)
       DestroyWindow(button);
     return false;
   });
@@ -102,7 +103,8 @@ TEST(AwkwardDestroy, AtTheWorstMomentsNothingIsLeftBehind) {
   });
   EXPECT_EQ(SkinnedWindowCount, 0);
   EXPECT_FALSE(SkinInitialized);
-  for (HDC surface : {ButtonBitmap, ComboBitmap, CheckBitmap, GlyphBitmap, HeaderBitmap}) EXPECT_EQ(surface, nullptr);
+  for (HDC surface : {ButtonBitmap, ComboBitmap, CheckBitmap, GlyphBitmap, HeaderBitmap})
+    EXPECT_EQ(surface, nullptr);
   EXPECT_EQ(leaked, 0);
 }
 

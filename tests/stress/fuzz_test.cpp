@@ -62,7 +62,10 @@ class Fuzzer {
     return choices[Between(0, 4)];
   }
   LPARAM Point() { return MAKELPARAM(Coordinate(), Coordinate()); }
-  LPARAM Handle() { return reinterpret_cast<LPARAM>(handles_[static_cast<size_t>(Between(0, static_cast<int>(handles_.size()) - 1))]); }
+  LPARAM Handle() {
+    return reinterpret_cast<LPARAM>(
+        handles_[static_cast<size_t>(Between(0, static_cast<int>(handles_.size()) - 1))]);
+  }
   WPARAM Key() { return Between(0, 3) ? VK_SPACE : random_() & 0xFFFF; }
 
   void Resize() {
@@ -82,14 +85,22 @@ class Fuzzer {
     switch (pick) {
       case 0: SendMessageW(w, WM_SIZE, Between(0, 4), Any()); break;
       case 1: SendMessageW(w, WM_ACTIVATE, Between(0, 2), Between(0, 3) ? Handle() : 0); break;
-      case 2: SendMessageW(w, Between(0, 1) ? WM_SETFOCUS : WM_KILLFOCUS, static_cast<WPARAM>(Handle()), 0); break;
+      case 2:
+        SendMessageW(w, Between(0, 1) ? WM_SETFOCUS : WM_KILLFOCUS, static_cast<WPARAM>(Handle()), 0);
+        break;
       case 3: SendMessageW(w, WM_ENABLE, Between(0, 1), 0); break;
       case 4: RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); break;
       case 5: {
         RECT r{};
         GetWindowRect(w, &r);
-        WINDOWPOS pos{w, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                      SWP_NOZORDER | SWP_NOACTIVATE | static_cast<UINT>(random_() & (SWP_NOMOVE | SWP_NOSIZE))};
+        WINDOWPOS pos{
+            w,
+            nullptr,
+            r.left,
+            r.top,
+            r.right - r.left,
+            r.bottom - r.top,
+            SWP_NOZORDER | SWP_NOACTIVATE | static_cast<UINT>(random_() & (SWP_NOMOVE | SWP_NOSIZE))};
         SendMessageW(w, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
         break;
       }
@@ -106,17 +117,22 @@ class Fuzzer {
       case 14: SendMessageW(w, WM_CANCELMODE, 0, 0); break;
       case 15: case 16: SendMessageW(w, WM_KEYDOWN, Key(), Any()); break;
       case 17: SendMessageW(w, WM_KEYUP, Key(), Any()); break;
-      case 18: case 19: SendMessageW(w, WM_MOUSEMOVE, Between(0, 1) ? MK_LBUTTON : random_() & 0x7F, Point()); break;
+      case 18:
+      case 19:
+        SendMessageW(w, WM_MOUSEMOVE, Between(0, 1) ? MK_LBUTTON : random_() & 0x7F, Point());
+        break;
       case 20: SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, Point()); break;
       case 21: SendMessageW(w, WM_LBUTTONUP, 0, Point()); break;
       case 22: SendMessageW(w, WM_LBUTTONDBLCLK, MK_LBUTTON, Point()); break;
       // Each control's own state changes, sent only to its own kind.
       case 23:
-        if (kind_ == SkinKind::CommandButton || kind_ == SkinKind::CheckBox || kind_ == SkinKind::OptionButton)
+        if (kind_ == SkinKind::CommandButton || kind_ == SkinKind::CheckBox ||
+            kind_ == SkinKind::OptionButton)
           SendMessageW(w, BM_SETCHECK, Between(0, 3), 0);
         break;
       case 24:
-        if (kind_ == SkinKind::ComboBox || kind_ == SkinKind::DriveList) SendMessageW(w, CB_SHOWDROPDOWN, random_() & 1, 0);
+        if (kind_ == SkinKind::ComboBox || kind_ == SkinKind::DriveList)
+          SendMessageW(w, CB_SHOWDROPDOWN, random_() & 1, 0);
         break;
       case 25:
         if (kind_ == SkinKind::ProgressBar) SendMessageW(w, PBM_SETPOS, Between(-40000, 80000), 0);
@@ -133,7 +149,8 @@ class Fuzzer {
 
 void ExpectPropertiesInRange(HWND w) {
   // A header's indices name one of its items or none; elsewhere they are absent (0).
-  const int items = KindOf(w) == SkinKind::Header ? static_cast<int>(SendMessageW(w, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  const int items =
+      KindOf(w) == SkinKind::Header ? static_cast<int>(SendMessageW(w, HDM_GETITEMCOUNT, 0, 0)) : 1;
   const struct {
     const wchar_t* name;
     int low, high;
@@ -168,7 +185,8 @@ TEST(Fuzz, EveryKindSurvivesAndComesBackAsItWas) {
   }
   ASSERT_EQ(SkinWindow(f.form), 1);
   AttachSkin(info.hwndList);
-  HWND destroyed = CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 5, 5, f.form, nullptr, nullptr, nullptr);
+  HWND destroyed =
+      CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 5, 5, f.form, nullptr, nullptr, nullptr);
   DestroyWindow(destroyed);
   std::vector<HWND> handles = f.All();
   handles.insert(handles.end(), {info.hwndList, foreign.hwnd(), destroyed, nullptr});
@@ -179,7 +197,8 @@ TEST(Fuzz, EveryKindSurvivesAndComesBackAsItWas) {
     SCOPED_TRACE(std::string("kind ") + targets[i].name + ", TINTORA_FUZZ_SEED=" + std::to_string(seed));
     const DWORD started = GetTickCount();
     Fuzzer(seed, targets[i].hwnd, handles).Run(count);
-    std::printf("[ figures ] %-16s %d messages in %lu ms\n", targets[i].name, count, GetTickCount() - started);
+    std::printf("[ figures ] %-16s %d messages in %lu ms\n", targets[i].name, count,
+                GetTickCount() - started);
     ASSERT_TRUE(IsWindow(targets[i].hwnd));
     EXPECT_EQ(ReadProp(targets[i].hwnd, PropProcAddr), procedures[i]) << "the chain was broken";
     for (HWND w : handles)
@@ -206,8 +225,9 @@ TEST(Fuzz, EveryKindSurvivesAndComesBackAsItWas) {
       EXPECT_EQ(GetWindowRgn(w, region), ERROR);
       DeleteObject(region);
     }
-    for (const wchar_t* name : {PropProcAddr, PropOldStyle, PropMouseFlag, PropTimerId, PropOldState, PropAlphaLevel,
-                                PropHdIndex, PropHmIndex, FaceDcPropName(0), FaceBitmapPropName(3)})
+    for (const wchar_t* name :
+         {PropProcAddr, PropOldStyle, PropMouseFlag, PropTimerId, PropOldState, PropAlphaLevel, PropHdIndex,
+          PropHmIndex, FaceDcPropName(0), FaceBitmapPropName(3)})
       EXPECT_FALSE(test::HasProp(w, name)) << "property " << name;
   }
   DestroyWindow(f.form);

@@ -25,7 +25,8 @@ using namespace skin;
 
 int RunFade(HWND button) {
   int steps = 0;
-  for (; ReadIntProp(button, PropTimerId) != 0 && steps < 1000; ++steps) SendMessageW(button, WM_TIMER, FadeTimerId, 0);
+  for (; ReadIntProp(button, PropTimerId) != 0 && steps < 1000; ++steps)
+    SendMessageW(button, WM_TIMER, FadeTimerId, 0);
   return steps;
 }
 

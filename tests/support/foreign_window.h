@@ -12,7 +12,8 @@ class ForeignWindow {
   ForeignWindow() {
     std::promise<HWND> made;
     thread_ = std::thread([&made] {
-      HWND hwnd = CreateWindowExW(0, L"Button", L"theirs", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+      HWND hwnd = CreateWindowExW(0, L"Button", L"theirs", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr,
+                                  nullptr);
       made.set_value(hwnd);
       MSG msg{};
       while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);

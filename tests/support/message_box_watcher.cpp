@@ -29,9 +29,10 @@ BOOL CALLBACK Answer(HWND hwnd, LPARAM) {
     GetClassNameW(child, cls, 16);
     buttons += lstrcmpiW(cls, L"Button") == 0 && IsWindowVisible(child);
   }
-  watched->push_back({hwnd, GetWindow(hwnd, GW_OWNER), TextOf(hwnd), TextOf(GetDlgItem(hwnd, MessageBoxTextId)), buttons,
-                   icon && IsWindowVisible(icon) && SendMessageW(icon, STM_GETICON, 0, 0) != 0,
-                   GetPropW(hwnd, skin::PropProcAddr) != nullptr});
+  watched->push_back({hwnd, GetWindow(hwnd, GW_OWNER), TextOf(hwnd),
+                      TextOf(GetDlgItem(hwnd, MessageBoxTextId)), buttons,
+                      icon && IsWindowVisible(icon) && SendMessageW(icon, STM_GETICON, 0, 0) != 0,
+                      GetPropW(hwnd, skin::PropProcAddr) != nullptr});
   PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
   return FALSE;
 }

@@ -24,10 +24,13 @@ class QuietBrowser : public platform::Browser {
     return requests;
   }
   QuietBrowser(HWND parent, const RECT& r)
-      : parent_(parent), hwnd_(CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, r.left, r.top, r.right - r.left,
-                                               r.bottom - r.top, parent, nullptr, nullptr, nullptr)) {}
+      : parent_(parent),
+        hwnd_(CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, r.left, r.top, r.right - r.left,
+                              r.bottom - r.top, parent, nullptr, nullptr, nullptr)) {}
   ~QuietBrowser() override { DestroyWindow(hwnd_); }
-  void Navigate(const std::wstring& address) override { Requests().push_back({address, skin::IsSkinned(parent_)}); }
+  void Navigate(const std::wstring& address) override {
+    Requests().push_back({address, skin::IsSkinned(parent_)});
+  }
   HWND Window() const override { return hwnd_; }
   static std::unique_ptr<platform::Browser> Make(HWND parent, const RECT& r) {
     return std::make_unique<QuietBrowser>(parent, r);

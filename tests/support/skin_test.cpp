@@ -76,23 +76,27 @@ void SkinTest::TearDown() {
 HWND SkinTest::form(SIZE size) {
   if (form_) return form_;
   gallery::RegisterKindClasses();
-  form_ = CreateRecordingWindow(L"ThunderRT6FormDC", nullptr, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, FormPlace.x,
-                                FormPlace.y, size.cx, size.cy);
+  form_ = CreateRecordingWindow(L"ThunderRT6FormDC", nullptr, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                                FormPlace.x, FormPlace.y, size.cx, size.cy);
   SetForegroundWindow(form_);
   return form_;
 }
 
-HWND SkinTest::Add(const wchar_t* cls, DWORD style, int x, int y, int w, int h, const wchar_t* text, DWORD exStyle) {
+HWND SkinTest::Add(const wchar_t* cls, DWORD style, int x, int y, int w, int h, const wchar_t* text,
+                   DWORD exStyle) {
   HWND child = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, form(), nullptr,
                                GetModuleHandleW(nullptr), nullptr);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   return child;
 }
 
-HWND SkinTest::AddButton(int x, int y, const wchar_t* text) { return Add(L"Button", BS_PUSHBUTTON, x, y, 75, 23, text); }
+HWND SkinTest::AddButton(int x, int y, const wchar_t* text) {
+  return Add(L"Button", BS_PUSHBUTTON, x, y, 75, 23, text);
+}
 
 HWND SkinTest::AddGlyph(const wchar_t* cls, int y, int height) {
-  return Add(cls, cls == gallery::CheckBoxClass ? BS_AUTOCHECKBOX : BS_AUTORADIOBUTTON, 10, y, 120, height, L"Glyph");
+  return Add(cls, cls == gallery::CheckBoxClass ? BS_AUTOCHECKBOX : BS_AUTORADIOBUTTON, 10, y, 120, height,
+             L"Glyph");
 }
 
 HWND SkinTest::AddHeader(std::initializer_list<const wchar_t*> texts, int y) {
@@ -102,7 +106,8 @@ HWND SkinTest::AddHeader(std::initializer_list<const wchar_t*> texts, int y) {
     item.mask = HDI_TEXT | HDI_WIDTH;
     item.cxy = 80;
     item.pszText = const_cast<wchar_t*>(text);
-    SendMessageW(header, HDM_INSERTITEMW, SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(header, HDM_INSERTITEMW, SendMessageW(header, HDM_GETITEMCOUNT, 0, 0),
+                 reinterpret_cast<LPARAM>(&item));
   }
   return header;
 }
@@ -124,7 +129,8 @@ void SkinTest::Repaint(HWND hwnd) {
 
 void SkinTest::ReportCheck(std::initializer_list<HWND> windows, LRESULT value) {
   for (HWND hwnd : windows) InstallRecordingSubclass(hwnd);
-  Recorder::SetHook([reporting = std::vector<HWND>(windows), value](HWND to, UINT message, WPARAM, LPARAM, LRESULT& result) {
+  Recorder::SetHook([reporting = std::vector<HWND>(windows), value](HWND to, UINT message, WPARAM, LPARAM,
+                                                                    LRESULT& result) {
     if (message != BM_GETCHECK || std::count(reporting.begin(), reporting.end(), to) == 0) return false;
     result = value;
     return true;
