@@ -78,20 +78,17 @@ void LoginForm::Form_Load() {
   SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
   // Every pixel of exactly the key colour is neither drawn nor hit by the mouse.
   SetLayeredWindowAttributes(hwnd(), LoginKeyColor, 0, LWA_COLORKEY);
-  surfacePressed_ = false;
   skin::SkinWindow(hwnd());
 }
 
 void LoginForm::Form_MouseDown(int, int, float x, float y) {
   MouseDownY = RoundToShort(y);
   MouseDownX = RoundToShort(x);
-  surfacePressed_ = true;
 }
 
-// The window jumps once, at release, by the distance between press and release.
+// The window jumps once, at release, by the distance between press and release. The form
+// reports a release only after a press on its surface that kept the mouse until then.
 void LoginForm::Form_MouseUp(int, int, float x, float y) {
-  if (!surfacePressed_) return;  // a release with no press on the surface before it
-  surfacePressed_ = false;
   SetTop(Top() - (static_cast<float>(MouseDownY) - y));
   SetLeft(Left() - (static_cast<float>(MouseDownX) - x));
 }

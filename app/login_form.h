@@ -29,8 +29,6 @@ class LoginForm : public platform::Form {
   // Where the last press on the dialog's surface was, in twips.
   short MouseDownX = 0;
   short MouseDownY = 0;
-  // A release moves the window only after a press on the surface.
-  bool surfacePressed_ = false;
 };
 
 }  // namespace app

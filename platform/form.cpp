@@ -101,7 +101,6 @@ void Form::Load() {
   CreateWindowExW(exStyle, WindowClass, design_.caption, style, x, y, width, height, nullptr,
                   nullptr, Instance(), this);
   if (!hwnd_) return;
-  detail::NoteFormLoaded();
 
   backBrush_ = CreateSolidBrush(backColor_);
   if (design_.pictureId) {
@@ -336,6 +335,9 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     auto* form = static_cast<Form*>(create->lpCreateParams);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     form->hwnd_ = hwnd;
+    // Counted from here, as WM_NCDESTROY uncounts it: a creation that fails after this
+    // point still ends with WM_NCDESTROY, and the count must not go below the forms alive.
+    detail::NoteFormLoaded();
   }
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -373,6 +375,14 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONUP:
       OnButtonUp(LeftButton, wParam, lParam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse in the middle of a press: the press is over, and no
+      // release of it will come here.
+      if (reinterpret_cast<HWND>(lParam) != hwnd_) {
+        pressedControl_ = -1;
+        surfacePressed_ = false;
+      }
       return 0;
     case WM_RBUTTONUP:
       OnButtonUp(RightButton, wParam, lParam);
@@ -488,14 +498,20 @@ void Form::OnButtonDown(int button, WPARAM wParam, LPARAM lParam) {
 
 void Form::OnButtonUp(int button, WPARAM wParam, LPARAM lParam) {
   POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  // The press is taken before the capture goes, whose WM_CAPTURECHANGED would end it.
+  const int pressedControl = pressedControl_;
+  const bool surfacePressed = surfacePressed_;
+  pressedControl_ = -1;
+  surfacePressed_ = false;
   if (GetCapture() == hwnd_) ReleaseCapture();
-  if (pressedControl_ >= 0) {
-    auto pressed = static_cast<size_t>(pressedControl_);
-    pressedControl_ = -1;
+  if (pressedControl >= 0) {
+    auto pressed = static_cast<size_t>(pressedControl);
     if (PtInRect(&controls_[pressed].rect, point)) Control_Click(controls_[pressed].design);
     return;
   }
-  surfacePressed_ = false;
+  // A release without a press on the surface before it (one that began elsewhere, or
+  // whose press lost the mouse) is no event of the form's.
+  if (!surfacePressed) return;
   Form_MouseUp(button, ShiftState(wParam), static_cast<float>(PixelsToTwips(point.x)),
                static_cast<float>(PixelsToTwips(point.y)));
 }

@@ -72,6 +72,8 @@ class Form {
   // inside it (WS_TABSTOP descendants, as they are when Tab is pressed) follow it.
   void AddTabStop(HWND window, int tabIndex);
   virtual void Form_Load() {}
+  // A press on the form's surface (not on a control), and its release: the release is
+  // reported only when the press kept the mouse until then.
   virtual void Form_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   virtual void Form_MouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   // A command button, label or image was clicked.

@@ -1,205 +1,197 @@
-// Attaching the skin: what each kind of window gets, and what it must not get.
-#include <gtest/gtest.h>
-
-
+// Classification by class name, and attaching the skin: what each kind of window gets and
+// what it must not, and windows that cannot be attached or vanish on the way.
 #include "skin/core/attach.h"
-#include "skin/core/skin_state.h"
+
+#include <climits>
+#include <utility>
+#include <vector>
+
+#include "skin/core/skin_kind.h"
 #include "skin/core/skin_wndproc.h"
-#include "skin/core/window_props.h"
-#include "tests/support/pump.h"
+#include "skin/render/gdi_guard.h"
 #include "tests/support/foreign_window.h"
-#include "tests/support/props.h"
-#include "tests/support/recorder.h"
+#include "tests/support/gdi_capacity.h"
+#include "tests/support/skin_test.h"
 
 namespace {
 
 using namespace skin;
+using Attach = test::SkinTest;
 
-constexpr wchar_t TestFormClass[] = L"ThunderRT6FormDC";
-
-class Attach : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_EQ(SkinnedWindowCount, 0);
-    form_ = test::CreateRecordingWindow(TestFormClass, nullptr, WS_POPUP | WS_VISIBLE, 10, 10,
-                                        300, 200);
-  }
-  void TearDown() override {
-    if (IsWindow(form_)) DestroyWindow(form_);
-    EXPECT_EQ(SkinnedWindowCount, 0);
-  }
-  HWND AddChild(const wchar_t* cls, DWORD style, int x, int y, int w, int h) {
-    return CreateWindowExW(0, cls, L"Child", WS_CHILD | WS_VISIBLE | style, x, y, w, h, form_,
-                           nullptr, nullptr, nullptr);
-  }
-  HWND form_ = nullptr;
-};
-
-
-bool HasFaceBuffers(HWND hwnd) {
-  for (int n = 0; n < FaceCount; ++n)
-    if (!ReadProp(hwnd, FaceDcPropName(n)) || !ReadProp(hwnd, FaceBitmapPropName(n)))
-      return false;
-  return true;
+TEST(SkinKind, EveryNameInAnyCaseTheGridPrefixAndNearMisses) {
+  using K = SkinKind;
+  const std::pair<const wchar_t*, SkinKind> names[] = {
+      {L"#32770", K::Form}, {L"ThunderFormDC", K::Form}, {L"ThunderRT6FormDC", K::Form}, {L"Form", K::Form},
+      {L"ThunderCommandButton", K::CommandButton}, {L"ThunderRT6CommandButton", K::CommandButton},
+      {L"BUTTON", K::CommandButton}, {L"ThunderComboBox", K::ComboBox}, {L"ThunderRT6ComboBox", K::ComboBox},
+      {L"Combo", K::ComboBox}, {L"ComboBox", K::ComboBox}, {L"ThunderDriveListBox", K::DriveList},
+      {L"ThunderRT6DriveListBox", K::DriveList}, {L"ThunderCheckBox", K::CheckBox},
+      {L"ThunderRT6CheckBox", K::CheckBox}, {L"ThunderOptionButton", K::OptionButton},
+      {L"ThunderRT6OptionButton", K::OptionButton}, {L"ProgressBar20WndClass", K::ProgressBar},
+      {L"ProgressBarWndClass", K::ProgressBar}, {L"MSVB_Lib_Header", K::Header}, {L"SysHeader32", K::Header},
+      {L"DataListWndClass", K::DataList}, {L"DBListWndClass", K::DataList}, {L"ComboLBox", K::ComboList},
+      {L"ApexGridOleDB32", K::Grid}, {L"APEXGRID", K::Grid}, {L"", K::Other}, {L"Buttons", K::Other},
+      {L"xbutton", K::Other}, {L"apexgri", K::Other}, {L"xapexgrid", K::Other}, {L"SysHeader", K::Other}};
+  for (const auto& [name, kind] : names) EXPECT_EQ(ClassifyClassName(name), kind) << name;
+  HWND button = CreateWindowW(L"Button", L"", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+  EXPECT_EQ(KindOf(button), K::CommandButton);
+  DestroyWindow(button);  // a handle that names no window any more
+  EXPECT_EQ(WindowClassName(button), L"");
+  EXPECT_EQ(KindOf(button), K::Other);
 }
 
-TEST_F(Attach, FormWithButtonTextBoxAndPictureCountsFourAndOnlyTheButtonHasFaces) {
-  HWND button = AddChild(L"Button", BS_PUSHBUTTON, 5, 5, 75, 23);
-  HWND edit = AddChild(L"Edit", 0, 5, 40, 100, 20);
-  HWND picture = AddChild(L"Static", SS_BLACKRECT, 5, 70, 40, 40);
-
-  EXPECT_EQ(SkinWindow(form_), 1);
-  EXPECT_EQ(SkinnedWindowCount, 4);
-  EXPECT_TRUE(SkinInitialized);
-  for (HWND hwnd : {form_, button, edit, picture}) {
-    EXPECT_NE(ReadProp(hwnd, PropProcAddr), 0);
-    EXPECT_EQ(GetWindowLongPtrW(hwnd, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&SkinWndProc));
+// Each kind gets the properties of its kind and no others; a command button also four faces
+// as large as it and a region with rounded corners. A second SkinWindow changes nothing.
+TEST_F(Attach, EachKindGetsItsPropertiesAndOnlyButtonsGetFacesAndARegion) {
+  constexpr int No = INT_MIN;  // the property is absent
+  const struct {
+    const wchar_t* cls;
+    DWORD style;
+    int state, mouse, timer, alpha, pressed, hovered;
+  } kinds[] = {{L"Button", BS_PUSHBUTTON, StateNormal, 0, 0, 0, No, No},
+               {L"Button", BS_PUSHBUTTON | WS_DISABLED, StateDisabled, 0, 0, 0, No, No},
+               {L"ComboBox", CBS_DROPDOWNLIST, StateNormal, 0, No, No, No, No},
+               {gallery::DriveListClass, CBS_DROPDOWNLIST, StateNormal, 0, No, No, No, No},
+               {gallery::CheckBoxClass, BS_AUTOCHECKBOX, StateNormal, 0, No, No, No, No},
+               {gallery::OptionButtonClass, BS_AUTORADIOBUTTON, StateNormal, 0, No, No, No, No},
+               {WC_HEADERW, 0, No, 0, No, No, -1, -1},
+               {gallery::ProgressBarClass, 0, No, No, No, No, No, No},
+               {L"Static", SS_BLACKRECT, No, No, No, No, No, No}};
+  std::vector<HWND> windows;
+  std::vector<LONG_PTR> procedures;
+  for (const auto& k : kinds) {
+    windows.push_back(Add(k.cls, k.style, 5, 5 + 30 * static_cast<int>(windows.size()), 75, 23));
+    procedures.push_back(GetWindowLongPtrW(windows.back(), GWLP_WNDPROC));
   }
-  EXPECT_TRUE(HasFaceBuffers(button));
-  for (HWND hwnd : {form_, edit, picture}) {
-    EXPECT_FALSE(HasFaceBuffers(hwnd));
-    EXPECT_FALSE(test::HasProp(hwnd, PropOldState));
-    EXPECT_FALSE(test::HasProp(hwnd, PropMouseFlag));
-  }
-  // The previous procedures are remembered: the form's own is the recording one.
-  EXPECT_EQ(ReadProp(form_, PropProcAddr), reinterpret_cast<LONG_PTR>(&test::RecordingProc));
-}
-
-TEST_F(Attach, SecondSkinWindowChangesNothing) {
-  AddChild(L"Button", BS_PUSHBUTTON, 5, 5, 75, 23);
-  ASSERT_EQ(SkinWindow(form_), 1);
-  HDC bitmaps[] = {ButtonBitmap, ComboBitmap, CheckBitmap, GlyphBitmap, HeaderBitmap};
-  EXPECT_EQ(SkinWindow(form_), 0);
-  EXPECT_EQ(SkinnedWindowCount, 2);
-  HDC after[] = {ButtonBitmap, ComboBitmap, CheckBitmap, GlyphBitmap, HeaderBitmap};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(bitmaps[i], after[i]) << "bitmap " << i << " rebuilt";
-  EXPECT_EQ(AttachSkin(nullptr), 0);
-  EXPECT_EQ(SkinWindow(nullptr), 0);
-  EXPECT_EQ(SkinnedWindowCount, 2);
-}
-
-TEST_F(Attach, CommandButtonStartsWithItsStateAndRestProperties) {
-  HWND enabled = AddChild(L"Button", BS_PUSHBUTTON, 5, 5, 75, 23);
-  HWND disabled = AddChild(L"Button", BS_PUSHBUTTON | WS_DISABLED, 5, 40, 75, 23);
-  ASSERT_EQ(SkinWindow(form_), 1);
-  EXPECT_EQ(ReadIntProp(enabled, PropOldState), 0);
-  EXPECT_EQ(ReadIntProp(disabled, PropOldState), 3);
-  for (HWND b : {enabled, disabled}) {
-    for (const wchar_t* name : {PropMouseFlag, PropTimerId, PropAlphaLevel, PropOldStyle}) {
-      EXPECT_TRUE(test::HasProp(b, name)) << "missing property";
+  ASSERT_EQ(SkinWindow(form()), 1);
+  EXPECT_EQ(SkinnedWindowCount, static_cast<LONG>(windows.size()) + 1);
+  EXPECT_EQ(ReadProp(form(), PropProcAddr), reinterpret_cast<LONG_PTR>(&test::RecordingProc));
+  for (size_t i = 0; i < windows.size(); ++i) {
+    HWND w = windows[i];
+    const auto& k = kinds[i];
+    SCOPED_TRACE(testing::Message() << "row " << i);
+    EXPECT_EQ(ReadProp(w, PropProcAddr), procedures[i]);
+    EXPECT_EQ(GetWindowLongPtrW(w, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&SkinWndProc));
+    const std::pair<const wchar_t*, int> props[] = {{PropOldState, k.state}, {PropMouseFlag, k.mouse},
+                                                    {PropTimerId, k.timer},  {PropAlphaLevel, k.alpha},
+                                                    {PropHdIndex, k.pressed}, {PropHmIndex, k.hovered}};
+    for (const auto& [name, value] : props)
+      EXPECT_EQ(test::HasProp(w, name) ? test::Prop(w, name) : No, value) << name;
+    const bool button = KindOf(w) == SkinKind::CommandButton;
+    EXPECT_EQ(test::HasProp(w, PropOldStyle) && ReadProp(w, FaceDcPropName(0)), button);
+    GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0)), rounded(CreateRoundRectRgn(0, 0, 76, 24, 3, 3));
+    EXPECT_EQ(GetWindowRgn(w, region) != ERROR && EqualRgn(region, rounded), button);
+    for (int n = 0; button && n < FaceCount; ++n) {
+      auto bitmap = reinterpret_cast<HBITMAP>(ReadProp(w, FaceBitmapPropName(n)));
+      BITMAP info{};
+      GetObjectW(bitmap, sizeof(info), &info);
+      EXPECT_EQ(GetCurrentObject(FaceDc(w, n), OBJ_BITMAP), bitmap) << "face " << n;
+      EXPECT_EQ(std::make_pair(info.bmWidth, info.bmHeight), std::make_pair(75L, 23L)) << "face " << n;
     }
-    EXPECT_EQ(ReadIntProp(b, PropMouseFlag), 0);
-    EXPECT_EQ(ReadIntProp(b, PropTimerId), 0);
-    EXPECT_EQ(ReadIntProp(b, PropAlphaLevel), 0);
   }
+  const HDC artwork = ButtonBitmap;
+  EXPECT_EQ(SkinWindow(form()) + AttachSkin(windows[0]) + SkinWindow(nullptr) + AttachSkin(nullptr), 0);
+  EXPECT_EQ(ButtonBitmap, artwork);
+  EXPECT_EQ(SkinnedWindowCount, static_cast<LONG>(windows.size()) + 1);
 }
 
-TEST_F(Attach, OwnerDrawOnlyForPushDefaultAndUserButtons) {
+// Push, default push and user buttons become owner-drawn, OLDSTYLE keeping the style before;
+// every other type keeps its own painting (an automatic radio button still checks itself).
+TEST_F(Attach, OnlyPushDefaultAndUserButtonsBecomeOwnerDrawn) {
   HWND buttons[16];
   LONG_PTR before[16];
   for (int type = 0; type < 16; ++type) {
-    buttons[type] = AddChild(L"Button", static_cast<DWORD>(type), 2 + (type % 4) * 70,
-                             2 + (type / 4) * 40, 60, 30);
-    // The platform may turn a user button into a push button as it creates it.
-    before[type] = GetWindowLongPtrW(buttons[type], GWL_STYLE);
+    buttons[type] = Add(L"Button", static_cast<DWORD>(type), 2 + type % 4 * 70, 2 + type / 4 * 40, 60, 30);
+    before[type] = GetWindowLongPtrW(buttons[type], GWL_STYLE);  // a user button may become a push one
   }
-  ASSERT_EQ(SkinWindow(form_), 1);
+  ASSERT_EQ(SkinWindow(form()), 1);
   for (int type = 0; type < 16; ++type) {
-    LONG_PTR created = before[type] & BS_TYPEMASK;
-    LONG_PTR style = GetWindowLongPtrW(buttons[type], GWL_STYLE);
-    bool drawnFromFaces =
-        created == BS_PUSHBUTTON || created == BS_DEFPUSHBUTTON || created == BS_USERBUTTON;
-    EXPECT_EQ(style & BS_TYPEMASK, drawnFromFaces ? BS_OWNERDRAW : created) << "type " << type;
-    // The saved style is the one from before the change.
-    EXPECT_EQ(ReadProp(buttons[type], PropOldStyle), before[type]) << "type " << type;
+    const LONG_PTR created = before[type] & BS_TYPEMASK;
+    const bool faces = created == BS_PUSHBUTTON || created == BS_DEFPUSHBUTTON || created == BS_USERBUTTON;
+    EXPECT_EQ(GetWindowLongPtrW(buttons[type], GWL_STYLE) & BS_TYPEMASK, faces ? BS_OWNERDRAW : created)
+        << type;
+    EXPECT_EQ(ReadProp(buttons[type], PropOldStyle), before[type]) << type;
   }
+  SendMessageW(buttons[BS_AUTORADIOBUTTON], BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessageW(buttons[BS_AUTORADIOBUTTON], BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
-TEST_F(Attach, AutomaticRadioButtonStillChecksItself) {
-  HWND radio = AddChild(L"Button", BS_AUTORADIOBUTTON, 5, 5, 100, 20);
-  ASSERT_EQ(SkinWindow(form_), 1);
-  EXPECT_EQ(GetWindowLongPtrW(radio, GWL_STYLE) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-  SendMessageW(radio, BM_CLICK, 0, 0);
-  EXPECT_EQ(SendMessageW(radio, BM_GETCHECK, 0, 0), BST_CHECKED);
-}
-
-TEST_F(Attach, ButtonFacesAreWindowSizedAndTheRegionIsRounded) {
-  HWND button = AddChild(L"Button", BS_PUSHBUTTON, 5, 5, 75, 23);
-  ASSERT_EQ(SkinWindow(form_), 1);
-  for (int n = 0; n < FaceCount; ++n) {
-    auto dc = reinterpret_cast<HDC>(ReadProp(button, FaceDcPropName(n)));
-    auto bitmap = reinterpret_cast<HBITMAP>(ReadProp(button, FaceBitmapPropName(n)));
-    ASSERT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), bitmap);
-    BITMAP info{};
-    ASSERT_EQ(GetObjectW(bitmap, sizeof(info), &info), static_cast<int>(sizeof(info)));
-    EXPECT_EQ(info.bmWidth, 75);
-    EXPECT_EQ(info.bmHeight, 23);
-  }
-  HRGN actual = CreateRectRgn(0, 0, 0, 0);
-  ASSERT_NE(GetWindowRgn(button, actual), ERROR);
-  HRGN expected = CreateRoundRectRgn(0, 0, 76, 24, 3, 3);
-  EXPECT_TRUE(EqualRgn(actual, expected));
-  DeleteObject(actual);
-  DeleteObject(expected);
-}
-
-TEST_F(Attach, HoverKindsAndHeadersGetTheirProperties) {
-  test::RegisterRecordingClass(L"ThunderRT6CheckBox");
-  HWND check = test::CreateRecordingWindow(L"ThunderRT6CheckBox", form_);
-  HWND combo = AddChild(L"ComboBox", CBS_DROPDOWNLIST, 5, 5, 100, 100);
-  HWND header = AddChild(L"SysHeader32", 0, 5, 120, 200, 20);
-  ASSERT_EQ(SkinWindow(form_), 1);
-  for (HWND hwnd : {check, combo}) {
-    EXPECT_TRUE(test::HasProp(hwnd, PropMouseFlag));
-    EXPECT_TRUE(test::HasProp(hwnd, PropOldState));
-    EXPECT_EQ(ReadIntProp(hwnd, PropOldState), 0);
-  }
-  EXPECT_EQ(ReadIntProp(header, PropHdIndex), -1);
-  EXPECT_EQ(ReadIntProp(header, PropHmIndex), -1);
-  EXPECT_TRUE(test::HasProp(header, PropMouseFlag));
-  EXPECT_FALSE(test::HasProp(header, PropOldState));
-}
-
-TEST_F(Attach, NestedFormsAreAttachedOnce) {
-  HWND inner = test::CreateRecordingWindow(TestFormClass, form_, WS_CHILD | WS_VISIBLE, 0, 0,
-                                           100, 100);
-  HWND deep = CreateWindowExW(0, L"Button", L"x", WS_CHILD, 0, 0, 20, 20, inner, nullptr,
-                              nullptr, nullptr);
-  ASSERT_EQ(SkinWindow(form_), 1);
-  EXPECT_EQ(SkinnedWindowCount, 3);
-  EXPECT_TRUE(IsSkinned(inner));
-  EXPECT_TRUE(IsSkinned(deep));
-}
-
-TEST_F(Attach, WindowsOfAnotherThreadAreLeftAlone) {
+TEST_F(Attach, WindowsOfAnotherThreadAreLeftAloneEvenWhenAnnounced) {
   test::ForeignWindow theirs;
   HWND foreign = theirs.hwnd();
-  LONG_PTR procedure = GetWindowLongPtrW(foreign, GWLP_WNDPROC);
-  LONG_PTR style = GetWindowLongPtrW(foreign, GWL_STYLE);
-  ASSERT_EQ(SkinWindow(form_), 1);
-
+  const LONG_PTR procedure = GetWindowLongPtrW(foreign, GWLP_WNDPROC);
+  ASSERT_EQ(SkinWindow(form()), 1);
   EXPECT_EQ(AttachSkin(foreign), 0);
+  SendMessageW(form(), WM_CTLCOLORLISTBOX, 0, reinterpret_cast<LPARAM>(foreign));
+  SendMessageW(form(), WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(foreign));
   EXPECT_EQ(SkinnedWindowCount, 1);
-  EXPECT_FALSE(IsSkinned(foreign));
+  EXPECT_FALSE(test::HasProp(foreign, PropProcAddr));
   EXPECT_EQ(GetWindowLongPtrW(foreign, GWLP_WNDPROC), procedure);
-  EXPECT_EQ(GetWindowLongPtrW(foreign, GWL_STYLE), style);
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
   EXPECT_EQ(GetWindowRgn(foreign, region), ERROR);
-  DeleteObject(region);
-  // Announced through a skinned window, it is still not taken.
-  SendMessageW(form_, WM_CTLCOLORLISTBOX, 0, reinterpret_cast<LPARAM>(foreign));
-  SendMessageW(form_, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(foreign));
-  EXPECT_FALSE(IsSkinned(foreign));
-  EXPECT_EQ(SkinnedWindowCount, 1);
+}
+
+// A button destroyed by its own procedure while it is attached or resized (on the caption
+// request or the style change) is not counted, and its faces and region do not leak.
+TEST_F(Attach, AButtonDestroyedWhileItIsAttachedOrResizedIsNotCountedAndLeaksNothing) {
+  const std::pair<bool, UINT> cases[] = {
+      {false, WM_GETTEXTLENGTH}, {false, BM_SETSTYLE}, {true, WM_GETTEXTLENGTH}};
+  ASSERT_EQ(SkinWindow(form()), 1);
+  auto destroyedWhile = [&](bool resized, UINT message) {
+    HWND button = AddButton();
+    test::InstallRecordingSubclass(button);
+    EXPECT_TRUE(!resized || AttachSkin(button));
+    test::Recorder::SetHook([=](HWND hwnd, UINT m, WPARAM, LPARAM, LRESULT&) {
+      if (hwnd == button && m == message) DestroyWindow(hwnd);
+      return false;
+    });
+    if (resized) SetWindowPos(button, nullptr, 0, 0, 80, 24, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(resized || !AttachSkin(button));  // the attachment fails
+    test::Recorder::SetHook({});
+    EXPECT_FALSE(IsWindow(button));
+    EXPECT_EQ(SkinnedWindowCount, 1);
+  };
+  for (const auto& [resized, message] : cases) {
+    SCOPED_TRACE(testing::Message() << (resized ? "resized" : "attached") << ", message " << message);
+    destroyedWhile(resized, message);  // what the first pass along this path keeps
+    EXPECT_EQ(test::GdiObjectsLeakedBy([&] { destroyedWhile(resized, message); }), 0);
+  }
+}
+
+// At the limit of GDI objects a button attached keeps its own look, and one resized keeps its
+// faces, recorded, so that the removal frees them; with room again all is as usual.
+TEST_F(Attach, FacesThatCannotBeMadeLeaveTheButtonAsItWasAndLeakNothing) {
+  ASSERT_EQ(SkinWindow(form()), 1);
+  auto atTheLimit = [&] {
+    HWND late = AddButton(5, 40), resized = AddButton(5, 5);
+    const LONG_PTR ownProcedure = GetWindowLongPtrW(late, GWLP_WNDPROC);
+    EXPECT_EQ(AttachSkin(resized), 1);
+    {
+      test::GdiHog hog(0);
+      EXPECT_EQ(AttachSkin(late), 0);
+      SetWindowPos(resized, nullptr, 0, 0, 80, 24, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    EXPECT_EQ(GetWindowLongPtrW(late, GWLP_WNDPROC), ownProcedure);
+    EXPECT_EQ(ReadProp(late, FaceDcPropName(0)), 0);
+    EXPECT_EQ(SkinnedWindowCount, 2);
+    for (int n = 0; n < FaceCount; ++n) {
+      HGDIOBJ shown = GetCurrentObject(FaceDc(resized, n), OBJ_BITMAP);
+      EXPECT_EQ(GetObjectType(shown), static_cast<DWORD>(OBJ_BITMAP)) << "face " << n;
+      EXPECT_EQ(reinterpret_cast<HGDIOBJ>(ReadProp(resized, FaceBitmapPropName(n))), shown) << "face " << n;
+    }
+    EXPECT_EQ(AttachSkin(late), 1);
+    DestroyWindow(resized);
+    DestroyWindow(late);
+  };
+  atTheLimit();  // what the first pass along these paths keeps
+  EXPECT_EQ(test::GdiObjectsLeakedBy(atTheLimit), 0);
 }
 
 TEST(ApiExists, FindsExportsAndLeavesLibrariesAsTheyWere) {
   EXPECT_TRUE(ApiExists("TrackMouseEvent", L"User32"));
   EXPECT_FALSE(ApiExists("NoSuchProcedureAnywhere", L"User32"));
   EXPECT_FALSE(ApiExists("TrackMouseEvent", L"no-such-library.dll"));
-  // A library loaded just for the question is released again.
-  HMODULE before = GetModuleHandleW(L"mscms.dll");
+  const HMODULE before = GetModuleHandleW(L"mscms.dll");  // loaded for the question, released after
   EXPECT_TRUE(ApiExists("OpenColorProfileW", L"mscms.dll"));
   EXPECT_EQ(GetModuleHandleW(L"mscms.dll"), before);
 }

@@ -18,20 +18,59 @@ namespace {
 
 constexpr int NoHeaderItem = -1;
 
+// The four face buffers of a command button: made together, and released here unless the
+// attachment completes and the window keeps them (DetachSkin frees them from there).
+class FaceBuffers {
+ public:
+  FaceBuffers() = default;
+  FaceBuffers(const FaceBuffers&) = delete;
+  FaceBuffers& operator=(const FaceBuffers&) = delete;
+  ~FaceBuffers() {
+    for (int n = 0; n < FaceCount; ++n) {
+      if (dcs_[n]) DeleteDC(dcs_[n]);
+      if (bitmaps_[n]) DeleteObject(bitmaps_[n]);
+    }
+  }
+  // Four memory contexts with a bitmap of width x height each; false when any of them
+  // cannot be made.
+  bool Make(HDC reference, int width, int height) {
+    for (int n = 0; n < FaceCount; ++n) {
+      dcs_[n] = CreateCompatibleDC(reference);
+      bitmaps_[n] = CreateCompatibleBitmap(reference, width, height);
+      if (!dcs_[n] || !bitmaps_[n]) return false;
+      DeleteObject(SelectObject(dcs_[n], bitmaps_[n]));
+    }
+    return true;
+  }
+  void Record(HWND hwnd) const {
+    for (int n = 0; n < FaceCount; ++n) {
+      WriteProp(hwnd, FaceDcPropName(n), reinterpret_cast<LONG_PTR>(dcs_[n]));
+      WriteProp(hwnd, FaceBitmapPropName(n), reinterpret_cast<LONG_PTR>(bitmaps_[n]));
+    }
+  }
+  // The window owns them now.
+  void Keep() {
+    for (int n = 0; n < FaceCount; ++n) {
+      dcs_[n] = nullptr;
+      bitmaps_[n] = nullptr;
+    }
+  }
+
+ private:
+  HDC dcs_[FaceCount]{};
+  HBITMAP bitmaps_[FaceCount]{};
+};
+
 // Four face buffers as large as the window, the saved style, owner-draw where the style
-// allows it, the fade state and the rounded region.
-void AttachCommandButton(HWND hwnd) {
+// allows it, the fade state and the rounded region. False when the faces cannot be made:
+// the button then keeps its own look.
+bool AttachCommandButton(HWND hwnd, FaceBuffers& faces) {
   WindowBox box;
   GetWindowBox(hwnd, box);
   {
     WindowDc windowDc(hwnd);
-    for (int n = 0; n < FaceCount; ++n) {
-      HDC face = CreateCompatibleDC(windowDc);
-      HBITMAP bitmap = CreateCompatibleBitmap(windowDc, box.Width, box.Height);
-      DeleteObject(SelectObject(face, bitmap));
-      WriteProp(hwnd, FaceDcPropName(n), reinterpret_cast<LONG_PTR>(face));
-      WriteProp(hwnd, FaceBitmapPropName(n), reinterpret_cast<LONG_PTR>(bitmap));
-    }
+    if (!faces.Make(windowDc, box.Width, box.Height)) return false;
+    faces.Record(hwnd);
     RenderButtonFaces(hwnd);
   }
 
@@ -45,6 +84,7 @@ void AttachCommandButton(HWND hwnd) {
   WriteProp(hwnd, PropAlphaLevel, 0);
 
   SetButtonRegion(hwnd, box.Width, box.Height);
+  return true;
 }
 
 // Combo boxes, drive lists, check boxes and option buttons track hover and their last state.
@@ -86,13 +126,15 @@ int AttachSkin(HWND hwnd) {
   if (ReadProp(hwnd, PropAttaching)) return 0;
   WriteProp(hwnd, PropAttaching, 1);
 
+  FaceBuffers faces;
+  bool ready = true;
   switch (KindOf(hwnd)) {
     case SkinKind::Form:
       // Descendants first; nested forms come round again and are skipped as skinned.
       EnumChildWindows(hwnd, AttachChildProc, 0);
       break;
     case SkinKind::CommandButton:
-      AttachCommandButton(hwnd);
+      ready = AttachCommandButton(hwnd, faces);
       break;
     case SkinKind::ComboBox:
     case SkinKind::DriveList:
@@ -111,9 +153,21 @@ int AttachSkin(HWND hwnd) {
       break;
   }
 
+  // Every window has a procedure: none comes back only when the window is gone, destroyed
+  // by its own procedure from a message its attachment sent (a button answers the font,
+  // caption and style requests). It is then not counted, and its faces are released.
+  const LONG_PTR previous =
+      ready ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWndProc)) : 0;
+  if (!previous) {
+    for (int n = 0; n < FaceCount; ++n) {
+      DeleteProp(hwnd, FaceDcPropName(n));
+      DeleteProp(hwnd, FaceBitmapPropName(n));
+    }
+    DeleteProp(hwnd, PropAttaching);
+    return 0;
+  }
+  faces.Keep();
   ++SkinnedWindowCount;
-  LONG_PTR previous =
-      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinWndProc));
   WriteProp(hwnd, PropProcAddr, previous);
   DeleteProp(hwnd, PropAttaching);
   // Paint the frame at once through the skin (wParam 1: the whole window).

@@ -5,6 +5,7 @@
 #include "skin/core/skin_handler.h"
 #include "skin/core/skin_kind.h"
 #include "skin/core/window_props.h"
+#include "skin/interaction/hit_tests.h"
 #include "skin/interaction/hover.h"
 #include "skin/interaction/input_events.h"
 
@@ -12,6 +13,10 @@ namespace skin {
 
 void EnterCheck(HWND hwnd) {
   if (ReadIntProp(hwnd, PropMouseFlag) != 0) return;
+  // A control that holds the mouse gets moves with the cursor elsewhere, and they are no
+  // entry: a leave notification asked for then may never come (Wine only tracks a window
+  // under the cursor), and the real entry that follows would ask for none.
+  if (!CursorIsOver(hwnd)) return;
   WriteProp(hwnd, PropMouseFlag, 1);
   TrackLeave(hwnd);
 }

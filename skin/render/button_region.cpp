@@ -13,7 +13,10 @@ HRGN MakeButtonRegion(int width, int height) {
 }  // namespace
 
 void SetButtonRegion(HWND hwnd, int width, int height) {
-  SetWindowRgn(hwnd, MakeButtonRegion(width, height), TRUE);
+  HRGN region = MakeButtonRegion(width, height);
+  // The window owns the region once it has taken it; a refused one (the window has gone,
+  // for one) is still ours to delete.
+  if (region && !SetWindowRgn(hwnd, region, TRUE)) DeleteObject(region);
 }
 
 bool HasButtonRegion(HWND hwnd, int width, int height) {

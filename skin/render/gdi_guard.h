@@ -101,6 +101,17 @@ class GdiObject {
   GdiObject& operator=(const GdiObject&) = delete;
   operator Handle() const { return handle_; }
   Handle get() const { return handle_; }
+  // Takes a new object, deleting the one held.
+  void reset(Handle handle = nullptr) {
+    if (handle_) DeleteObject(handle_);
+    handle_ = handle;
+  }
+  // Hands the object on to an owner of its own; it is no longer deleted here.
+  Handle release() {
+    Handle handle = handle_;
+    handle_ = nullptr;
+    return handle;
+  }
 
  private:
   Handle handle_;

@@ -1,5 +1,6 @@
 #include "skin/render/primitives.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "skin/render/gdi_guard.h"
@@ -9,16 +10,20 @@ namespace skin {
 
 namespace {
 RECT MakeRect(int x, int y, int w, int h) { return RECT{x, y, x + w, y + h}; }
+
+// The longest text read from a window. Every length here is the window's own answer, and
+// a window may answer anything (up to INT_MAX); captions are far shorter than this.
+constexpr int MaxWindowTextLength = 0x8000;
 }  // namespace
 
 std::wstring WindowText(HWND hwnd) {
-  int length = GetWindowTextLengthW(hwnd);
+  const int length = std::min(GetWindowTextLengthW(hwnd), MaxWindowTextLength);
   if (length <= 0) return std::wstring();
   // One more element for the terminator that GetWindowTextW writes.
   std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
-  int copied = GetWindowTextW(hwnd, buffer.data(), length + 1);
-  if (copied <= 0) return std::wstring();
-  return std::wstring(buffer.data(), static_cast<size_t>(copied));
+  if (GetWindowTextW(hwnd, buffer.data(), length + 1) <= 0) return std::wstring();
+  // The text ends at its terminator, whatever count the window reported with it.
+  return std::wstring(buffer.begin(), std::find(buffer.begin(), buffer.end() - 1, L'\0'));
 }
 
 int DrawCaption(HDC dc, const std::wstring& text, int x, int y, int w, int h, UINT format) {

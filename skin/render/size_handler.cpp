@@ -18,12 +18,22 @@ LRESULT OnSize(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   GetWindowBox(hwnd, box);
   {
     WindowDc windowDc(hwnd);
-    for (int n = 0; n < FaceCount; ++n) {
-      // The face buffer stays; the bitmap inside it is replaced and recorded, so that the
-      // removal of the skin frees the one the buffer holds.
-      HBITMAP bitmap = CreateCompatibleBitmap(windowDc, box.Width, box.Height);
-      DeleteObject(SelectObject(FaceDc(hwnd, n), bitmap));
-      WriteProp(hwnd, FaceBitmapPropName(n), reinterpret_cast<LONG_PTR>(bitmap));
+    // The face buffers stay; the bitmaps inside them are replaced and recorded, so that the
+    // removal of the skin frees the ones the buffers hold. All four are made first: when
+    // one cannot be made, every face keeps its old bitmap.
+    GdiObject<HBITMAP> bitmaps[FaceCount];
+    bool made = true;
+    for (auto& bitmap : bitmaps) {
+      bitmap.reset(CreateCompatibleBitmap(windowDc, box.Width, box.Height));
+      made = made && bitmap;
+    }
+    for (int n = 0; made && n < FaceCount; ++n) {
+      // A buffer that is gone (its window destroyed by its own procedure) takes nothing.
+      HDC face = FaceDc(hwnd, n);
+      HGDIOBJ old = face ? SelectObject(face, bitmaps[n]) : nullptr;
+      if (!old) continue;
+      DeleteObject(old);
+      WriteProp(hwnd, FaceBitmapPropName(n), reinterpret_cast<LONG_PTR>(bitmaps[n].release()));
     }
     RenderButtonFaces(hwnd);
   }

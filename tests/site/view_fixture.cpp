@@ -9,22 +9,20 @@ constexpr int ChipInside = 2;  // past the chip's one-pixel edge
 }  // namespace
 
 void ChartViewTest::SetUp() {
-  // The pointer stays off the view: a real hover would change what the tests read.
-  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-  form_ = std::make_unique<SkinForm>(ViewBounds.right, ViewBounds.bottom);
-  view_ = std::make_unique<site::ChartView>(form_->hwnd(), ViewBounds);
+  SkinTest::SetUp();  // the pointer off the view: a real hover would change what tests read
+  view_ = std::make_unique<site::ChartView>(form({ViewBounds.right, ViewBounds.bottom}), ViewBounds);
   ASSERT_NE(view_->Pane(), nullptr);
-  form_->Skin();
+  Skin();
 }
 
 void ChartViewTest::TearDown() {
   view_.reset();
-  form_.reset();
+  SkinTest::TearDown();
 }
 
 void ChartViewTest::Open(std::wstring_view path) {
   view_->Navigate(std::wstring(site::BuiltInOrigin) + std::wstring(path));
-  SkinForm::Settle();
+  Settle();
   UpdateWindow(view_->Pane());
 }
 
@@ -51,7 +49,7 @@ site::SwatchRef ChartViewTest::FindCopy(std::wstring_view copy) const {
 
 COLORREF ChartViewTest::ChipOnScreen(site::SwatchRef ref) {
   view_->Select(ref);
-  SkinForm::Settle();
+  Settle();
   UpdateWindow(view_->Pane());
   const site::Section& section = Page().sections[static_cast<size_t>(ref.section)];
   RECT cell = view_->CellOnScreen(ref);
@@ -77,7 +75,7 @@ void ChartViewTest::Key(HWND target, WPARAM key, bool control) {
   SendMessageW(target, WM_KEYUP, key, 1);
   keys[VK_CONTROL] = saved;
   SetKeyboardState(keys);
-  SkinForm::Settle();
+  Settle();
 }
 
 std::wstring ClipboardText() {

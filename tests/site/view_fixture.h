@@ -11,14 +11,14 @@
 #include "site/chart_view.h"
 #include "site/site_address.h"
 #include "tests/support/pixels.h"
-#include "tests/support/skin_form.h"
+#include "tests/support/skin_test.h"
 
 namespace test {
 
 // The browser's rectangle in the main window, in pixels.
 inline constexpr RECT ViewBounds{0, 0, 713, 569};
 
-class ChartViewTest : public ::testing::Test {
+class ChartViewTest : public SkinTest {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -36,7 +36,6 @@ class ChartViewTest : public ::testing::Test {
   void Key(HWND target, WPARAM key, bool control = false);
   POINT CellCentre(site::SwatchRef ref) const;
 
-  std::unique_ptr<SkinForm> form_;
   std::unique_ptr<site::ChartView> view_;
 };
 

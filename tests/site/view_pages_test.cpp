@@ -107,7 +107,7 @@ TEST_F(PageWithControls, MixerFollowsItsBoxesArrowsAndModels) {
   SetWindowTextW(edits[0], L"255");
   SetWindowTextW(edits[1], L"0");
   SetWindowTextW(edits[2], L"0");
-  test::SkinForm::Settle();
+  Settle();
   UpdateWindow(pane);
   EXPECT_EQ(Notation(L"Hex"), L"#FF0000");
   EXPECT_EQ(ChipOnScreen(FindCopy(L"#FF0000")), Rgb(0xFF0000));
@@ -123,12 +123,12 @@ TEST_F(PageWithControls, MixerFollowsItsBoxesArrowsAndModels) {
 
   // Another model keeps the colour and shows its own channels.
   SendMessageW(models[2], BM_CLICK, 0, 0);
-  test::SkinForm::Settle();
+  Settle();
   EXPECT_TRUE(IsWindowVisible(edits[3]));
   EXPECT_EQ(Text(Children(pane, L"Static").at(3)).rfind(L"Black", 0), 0u);
   for (HWND edit : edits) SetWindowTextW(edit, L"0");
   SetWindowTextW(edits[3], L"100");
-  test::SkinForm::Settle();
+  Settle();
   colour::Rgb8 black = colour::CmykToScreen({0, 0, 0, 100});
   EXPECT_EQ(Notation(L"Hex"), colour::FormatHex(black));
   EXPECT_EQ(Notation(L"CMYK"), L"cmyk(0%, 0%, 0%, 100%)");

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 
 #include "app/gallery/kind_classes.h"
+#include "skin/core/attach.h"
+#include "tests/support/pump.h"
 #include "tests/support/recorder.h"
 
 namespace stress {
@@ -62,6 +64,14 @@ FixtureForm CreateFixtureForm(bool allKinds) {
     f.edit = Add(f.form, L"Edit", ES_AUTOHSCROLL, 270, 200, 120, 24, WS_EX_CLIENTEDGE);
   }
   return f;
+}
+
+void WarmUp() {
+  FixtureForm f = CreateFixtureForm(true);
+  skin::SkinWindow(f.form);
+  test::PumpMessages();
+  DestroyWindow(f.form);
+  test::PumpMessages();
 }
 
 }  // namespace stress

@@ -1,14 +1,14 @@
 #include "tests/support/message_box_watcher.h"
 
+#include "skin/core/window_props.h"
+
 namespace test {
 
 namespace {
 
-// The message box's text control.
-constexpr int MessageBoxTextId = 0xFFFF;
+constexpr int MessageBoxTextId = 0xFFFF;  // the box's text control
 constexpr int MessageBoxIconId = 0x0440;
-
-MessageBoxWatcher* active = nullptr;
+std::vector<SeenMessageBox>* watched = nullptr;
 
 std::wstring TextOf(HWND hwnd) {
   wchar_t buffer[512] = {};
@@ -16,44 +16,41 @@ std::wstring TextOf(HWND hwnd) {
   return buffer;
 }
 
+// Records and answers the first visible message box not answered yet.
+BOOL CALLBACK Answer(HWND hwnd, LPARAM) {
+  wchar_t cls[16] = {};
+  GetClassNameW(hwnd, cls, 16);
+  if (lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+  for (const SeenMessageBox& box : *watched)
+    if (box.hwnd == hwnd) return TRUE;
+  HWND icon = GetDlgItem(hwnd, MessageBoxIconId);
+  int buttons = 0;
+  for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    GetClassNameW(child, cls, 16);
+    buttons += lstrcmpiW(cls, L"Button") == 0 && IsWindowVisible(child);
+  }
+  watched->push_back({hwnd, GetWindow(hwnd, GW_OWNER), TextOf(hwnd),
+                      TextOf(GetDlgItem(hwnd, MessageBoxTextId)), buttons,
+                      icon && IsWindowVisible(icon) && SendMessageW(icon, STM_GETICON, 0, 0) != 0,
+                      GetPropW(hwnd, skin::PropProcAddr) != nullptr});
+  PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
+  return FALSE;
+}
+
+void CALLBACK Look(HWND, UINT, UINT_PTR, DWORD) {
+  if (watched) EnumThreadWindows(GetCurrentThreadId(), Answer, 0);
+}
+
 }  // namespace
 
 MessageBoxWatcher::MessageBoxWatcher(UINT intervalMs) {
-  active = this;
-  timer_ = SetTimer(nullptr, 0, intervalMs, &MessageBoxWatcher::OnTimer);
+  watched = &seen_;
+  timer_ = SetTimer(nullptr, 0, intervalMs, Look);
 }
 
 MessageBoxWatcher::~MessageBoxWatcher() {
   KillTimer(nullptr, timer_);
-  active = nullptr;
-}
-
-void CALLBACK MessageBoxWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-  if (!active) return;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM) -> BOOL {
-        wchar_t cls[16] = {};
-        GetClassNameW(hwnd, cls, 16);
-        if (lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
-        for (const SeenMessageBox& seen : active->seen_)
-          if (seen.hwnd == hwnd) return TRUE;  // already answered, not closed yet
-        SeenMessageBox box{hwnd, GetWindow(hwnd, GW_OWNER), TextOf(hwnd),
-                           TextOf(GetDlgItem(hwnd, MessageBoxTextId)), {}, false,
-                           GetPropW(hwnd, L"PROCADDR") != nullptr};
-        HWND icon = GetDlgItem(hwnd, MessageBoxIconId);
-        box.iconShown = icon && IsWindowVisible(icon) && SendMessageW(icon, STM_GETICON, 0, 0) != 0;
-        for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-          wchar_t childClass[16] = {};
-          GetClassNameW(child, childClass, 16);
-          if (lstrcmpiW(childClass, L"Button") == 0 && IsWindowVisible(child))
-            box.buttons.push_back(TextOf(child));
-        }
-        active->seen_.push_back(box);
-        PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
-        return FALSE;
-      },
-      0);
+  watched = nullptr;
 }
 
 }  // namespace test

@@ -1,6 +1,6 @@
 #pragma once
-// Closes the message boxes a test provokes: a thread timer fires inside the box's own
-// modal loop, records what the box shows and presses its OK button.
+// Closes the message boxes a test provokes: a thread timer fires inside the box's own modal
+// loop, records what the box shows and presses its OK button.
 #include <windows.h>
 
 #include <string>
@@ -9,13 +9,11 @@
 namespace test {
 
 struct SeenMessageBox {
-  HWND hwnd;
-  HWND owner;
-  std::wstring title;
-  std::wstring text;
-  std::vector<std::wstring> buttons;  // captions of the visible buttons
+  HWND hwnd, owner;
+  std::wstring title, text;
+  int buttons;            // visible buttons
   bool iconShown;
-  bool skinnedWhenSeen;  // carried the skin's PROCADDR property when it was found
+  bool skinnedWhenSeen;  // carried the skin's PROCADDR when it was found
 };
 
 class MessageBoxWatcher {
@@ -25,11 +23,9 @@ class MessageBoxWatcher {
   ~MessageBoxWatcher();
   MessageBoxWatcher(const MessageBoxWatcher&) = delete;
   MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
-
   const std::vector<SeenMessageBox>& seen() const { return seen_; }
 
  private:
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
   UINT_PTR timer_ = 0;
   std::vector<SeenMessageBox> seen_;
 };

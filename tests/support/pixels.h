@@ -1,24 +1,27 @@
 #pragma once
-// Reading pixels back: from memory surfaces directly, from windows by copying their
-// window device context (PrintWindow would send WM_PRINT, which the skin does not route).
+// Pixels read back from device contexts and windows, surfaces whose pixels are exact, and
+// source pixels that name their own position. Colours are COLORREF (0x00BBGGRR).
 #include <windows.h>
 
 #include <vector>
 
 namespace test {
 
-// A snapshot of pixels as COLORREF values (0x00BBGGRR), row by row.
 class Pixels {
  public:
   Pixels() = default;
-  Pixels(int width, int height) : width_(width), height_(height), data_(width * height) {}
+  Pixels(int width, int height)
+      : width_(width), height_(height), data_(static_cast<size_t>(width * height)) {}
   int width() const { return width_; }
   int height() const { return height_; }
   COLORREF at(int x, int y) const { return data_[static_cast<size_t>(y * width_ + x)]; }
   COLORREF& at(int x, int y) { return data_[static_cast<size_t>(y * width_ + x)]; }
-  // Number of pixels in the rectangle that have the colour.
+  // Pixels of the rectangle (the whole snapshot by default) that have the colour.
   int Count(COLORREF colour, int x, int y, int w, int h) const;
   int Count(COLORREF colour) const { return Count(colour, 0, 0, width_, height_); }
+  // Positions where another snapshot of the same size differs.
+  int Differences(const Pixels& other) const;
+  Pixels Crop(int x, int y, int w, int h) const;
 
  private:
   int width_ = 0;
@@ -26,25 +29,23 @@ class Pixels {
   std::vector<COLORREF> data_;
 };
 
-// Copies a rectangle of a device context into a 32-bit DIB and returns its pixels.
+// A rectangle of a device context, through a 32-bit DIB.
 Pixels ReadDc(HDC dc, int x, int y, int w, int h);
-
-// The whole window as it is on screen now (window DC, origin at its top-left corner).
+// The whole window as it shows now: its window device context, frame included. (PrintWindow
+// would send WM_PRINT, which the skin does not route.)
 Pixels ReadWindow(HWND hwnd);
 
-// A 32-bit top-down DIB section selected into a memory DC, for drawing targets.
+// A 32-bit top-down DIB section in a memory context, filled with one colour: a drawing
+// target whose pixels are read exactly.
 class DibSurface {
  public:
-  DibSurface(int width, int height, COLORREF fill = 0);
+  DibSurface(int width, int height, COLORREF fill);
   ~DibSurface();
   DibSurface(const DibSurface&) = delete;
   DibSurface& operator=(const DibSurface&) = delete;
   HDC dc() const { return dc_; }
-  COLORREF at(int x, int y) const;
-  void set(int x, int y, COLORREF colour);
+  COLORREF at(int x, int y) const { return Read().at(x, y); }
   Pixels Read() const;
-  int width() const { return width_; }
-  int height() const { return height_; }
 
  private:
   int width_;
@@ -55,7 +56,15 @@ class DibSurface {
   DWORD* bits_ = nullptr;
 };
 
-// Writes pixels as a PNG-free BMP file (24-bit) for looking at; scale enlarges each pixel.
-bool SaveBmp(const Pixels& pixels, const wchar_t* path, int scale = 1);
+// A colour that names its source position: red = x + 1, green = y + 1, a fixed blue. Never
+// the key colour, black or white; exact at 24 and 32 bits per pixel.
+inline constexpr BYTE PositionBlue = 0x5A;
+inline COLORREF PositionColour(int x, int y) {
+  return RGB(static_cast<BYTE>(x + 1), static_cast<BYTE>(y + 1), PositionBlue);
+}
+inline int PositionX(COLORREF colour) { return GetRValue(colour) - 1; }
+inline int PositionY(COLORREF colour) { return GetGValue(colour) - 1; }
+// Gives every pixel of a w x h surface its position colour.
+void PaintPositions(HDC surface, int w, int h);
 
 }  // namespace test

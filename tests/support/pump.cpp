@@ -10,8 +10,4 @@ void PumpMessages() {
   }
 }
 
-void PumpFor(DWORD ms) {
-  PumpUntil(ms, [] { return false; });
-}
-
 }  // namespace test

@@ -1,5 +1,5 @@
 #pragma once
-// Message pumping for tests: run the queue until it is empty, or for a while.
+// Message pumping for tests: run the queue until it is empty, or until a condition holds.
 #include <windows.h>
 
 namespace test {
@@ -7,10 +7,10 @@ namespace test {
 // Dispatches every message waiting for this thread, then returns.
 void PumpMessages();
 
-// Dispatches messages for about the given time (in ms); returns early when done() holds.
+// Dispatches messages until done() holds (true) or about timeoutMs have passed (false).
 template <typename Done>
 bool PumpUntil(DWORD timeoutMs, Done done) {
-  DWORD start = GetTickCount();
+  const DWORD start = GetTickCount();
   while (!done()) {
     if (GetTickCount() - start > timeoutMs) return false;
     PumpMessages();
@@ -18,7 +18,5 @@ bool PumpUntil(DWORD timeoutMs, Done done) {
   }
   return true;
 }
-
-void PumpFor(DWORD ms);
 
 }  // namespace test

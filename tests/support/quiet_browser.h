@@ -1,30 +1,43 @@
 #pragma once
-// A browser for tests that shows nothing and goes nowhere: no test touches the network.
+// A browser for tests that shows a plain child window and goes nowhere: no test touches the
+// network. It records every address asked for, and whether its window's parent carried the
+// skin then.
 #include <windows.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/browser.h"
+#include "skin/core/window_props.h"
 
 namespace test {
 
 class QuietBrowser : public platform::Browser {
  public:
-  QuietBrowser(HWND parent, const RECT& r)
-      : hwnd_(CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, r.left, r.top,
-                              r.right - r.left, r.bottom - r.top, parent, nullptr, nullptr, nullptr)) {}
-  ~QuietBrowser() override {
-    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  struct Request {
+    std::wstring address;
+    bool parentSkinned;
+  };
+  static std::vector<Request>& Requests() {
+    static std::vector<Request> requests;
+    return requests;
   }
-  void Navigate(const std::wstring&) override {}
+  QuietBrowser(HWND parent, const RECT& r)
+      : parent_(parent),
+        hwnd_(CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, r.left, r.top, r.right - r.left,
+                              r.bottom - r.top, parent, nullptr, nullptr, nullptr)) {}
+  ~QuietBrowser() override { DestroyWindow(hwnd_); }
+  void Navigate(const std::wstring& address) override {
+    Requests().push_back({address, skin::IsSkinned(parent_)});
+  }
   HWND Window() const override { return hwnd_; }
-
   static std::unique_ptr<platform::Browser> Make(HWND parent, const RECT& r) {
     return std::make_unique<QuietBrowser>(parent, r);
   }
 
  private:
+  HWND parent_;
   HWND hwnd_;
 };
 

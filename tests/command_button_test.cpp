@@ -1,0 +1,308 @@
+// Command buttons: four faces rendered ahead, shown whole by a paint and blended in by the
+// fade, following the mouse, the space bar, the focus, the enabled state and the size.
+// Fades advance by WM_TIMER sent here.
+#include "skin/interaction/fade.h"
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "platform/window_services.h"
+#include "skin/render/gdi_guard.h"
+#include "skin/render/painters.h"
+#include "tests/support/skin_test.h"
+
+namespace {
+
+using namespace skin;
+using test::At;
+using test::Prop;
+
+// OLDSTATE, ALPHALEVEL and whether a fade timer runs.
+using Look = std::tuple<int, int, bool>;
+Look LookOf(HWND w) { return {Prop(w, PropOldState), Prop(w, PropAlphaLevel), Prop(w, PropTimerId) != 0}; }
+
+class CommandButton : public test::SkinTest {
+ protected:
+  void SetUp() override {
+    SkinTest::SetUp();
+    button_ = AddButton(10, 10);
+    other_ = AddButton(10, 50);
+  }
+  // Sends WM_TIMER until the fade stops; the number of steps (blends) it took.
+  int RunFade(UINT_PTR id = FadeTimerId) const {
+    int steps = 0;
+    for (; Prop(button_, PropTimerId) != 0 && steps < 1000; ++steps) SendMessageW(button_, WM_TIMER, id, 0);
+    return steps;
+  }
+  // Pixel (10, 1) of the 75 x 23 button on screen, and that pixel of face `state` shown whole.
+  COLORREF Shown() const { return test::ReadWindow(button_).at(10, 1); }
+  static COLORREF Face(int state) { return test::Art(ButtonBitmap, 3, 21 * state + 1); }
+  std::vector<test::Pixels> Faces() const {
+    RenderButtonFaces(button_);
+    std::vector<test::Pixels> faces;
+    for (int n = 0; n < FaceCount; ++n) faces.push_back(test::ReadDc(FaceDc(button_, n), 0, 0, 75, 23));
+    return faces;
+  }
+  HWND button_ = nullptr, other_ = nullptr;
+};
+
+// A paint shows the face of OLDSTATE whole and ends a fade: spots whose source in the 7 x 21
+// face is unambiguous (edges, the first inner row, corners). Check-box and radio styles paint
+// themselves.
+TEST_F(CommandButton, APaintShowsTheFaceOfItsStateWholeAndEndsTheFade) {
+  HWND check = Add(L"Button", BS_AUTOCHECKBOX, 10, 90, 100, 20, L"Check");
+  HWND radio = Add(L"Button", BS_AUTORADIOBUTTON, 10, 120, 100, 20, L"Radio");
+  for (HWND b : {button_, check, radio}) test::InstallRecordingSubclass(b);
+  Skin();
+  const int spots[][4] = {{10, 0, 3, 0}, {10, 1, 3, 1}, {1, 1, 1, 1}, {0, 11, 0, 10},
+                          {74, 11, 6, 10}, {10, 22, 3, 20}, {73, 21, 5, 19}};
+  for (int state = StateNormal; state <= StateDisabled; ++state) {
+    WriteProp(button_, PropOldState, state);
+    WriteProp(button_, PropAlphaLevel, 30);
+    ASSERT_NE(StartTimer(button_), 0u);
+    Repaint(button_);
+    EXPECT_EQ(LookOf(button_), Look(state, 255, false));
+    const test::Pixels shown = test::ReadWindow(button_);
+    for (const auto& s : spots)
+      EXPECT_EQ(shown.at(s[0], s[1]), test::Art(ButtonBitmap, s[2], 21 * state + s[3]))
+          << state << ", " << s[0];
+  }
+  test::Recorder::Clear();
+  for (HWND b : {button_, check, radio}) Repaint(b);
+  EXPECT_EQ(test::Recorder::Count(WM_PAINT, button_), 0);
+  EXPECT_EQ(test::Recorder::Count(WM_PAINT, check) + test::Recorder::Count(WM_PAINT, radio), 2);
+}
+
+// Every pixel a caption adds to a face is black, the disabled grey on the disabled face (in a
+// font drawn without smoothing its pixels take the text colour alone); the focus adds its
+// dotted rectangle to every face, on the outline 2 pixels in, and nothing else.
+TEST_F(CommandButton, FacesCarryTheCaptionInItsColourAndTheFocusRectangle) {
+  LOGFONTW crisp{};
+  crisp.lfHeight = -14;
+  crisp.lfQuality = NONANTIALIASED_QUALITY;
+  lstrcpyW(crisp.lfFaceName, L"Tahoma");
+  GdiObject<HFONT> font(CreateFontIndirectW(&crisp));
+  SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  Skin();
+  SetFocus(other_);
+  const std::vector<test::Pixels> bare = Faces();
+  SetWindowTextW(button_, L"Hg");
+  const std::vector<test::Pixels> captioned = Faces();
+  SetWindowTextW(button_, L"");
+  SetFocus(button_);
+  const std::vector<test::Pixels> focused = Faces();
+  for (int n = 0; n < FaceCount; ++n) {
+    const COLORREF ink = n == StateDisabled ? test::DisabledCaption : Black;
+    int inked = 0, otherInk = 0, outline = 0, elsewhere = 0;
+    for (int y = 0; y < 23; ++y) {
+      for (int x = 0; x < 75; ++x) {
+        if (captioned[n].at(x, y) != bare[n].at(x, y)) ++(captioned[n].at(x, y) == ink ? inked : otherInk);
+        const bool onOutline =
+            (x == 2 || x == 72 || y == 2 || y == 20) && x >= 2 && x <= 72 && y >= 2 && y <= 20;
+        if (focused[n].at(x, y) != bare[n].at(x, y)) ++(onOutline ? outline : elsewhere);
+      }
+    }
+    EXPECT_TRUE(inked > 10 && otherInk == 0)
+        << "face " << n << ": " << inked << " in its colour, " << otherInk;
+    EXPECT_TRUE(outline > 40 && elsewhere == 0)
+        << "face " << n << ": " << outline << " on the outline, " << elsewhere;
+  }
+}
+
+// A fade steps by 3 on every WM_TIMER whatever its id, 86 blends from 0 and 66 from 60, on one
+// timer, and ends at rest; blends at a1..ak leave the face the weight 1 - (1 - a1/255)...(1 -
+// ak/255). A button that paints itself is never blended over, and its timer still ends.
+TEST_F(CommandButton, AFadeTakes86BlendsFrom0And66From60OnOneTimerAndAccumulatesTheFace) {
+  HWND radio = Add(L"Button", BS_AUTORADIOBUTTON, 10, 90, 100, 20, L"r");
+  Skin();
+  static int timersSet = 0;  // each of id 1, every 15 ms, without a callback
+  platform::Services().setTimer = [](HWND hwnd, UINT_PTR id, UINT ms, TIMERPROC proc) -> UINT_PTR {
+    timersSet += id == 1 && ms == 15 && !proc;
+    return SetTimer(hwnd, id, ms, proc);
+  };
+  for (const auto& [from, steps, id] : {std::tuple(0, 86, FadeTimerId), std::tuple(60, 66, UINT_PTR{77})}) {
+    WriteProp(button_, PropAlphaLevel, from);
+    EXPECT_EQ(StartTimer(button_), FadeTimerId);
+    EXPECT_EQ(StartTimer(button_), 0u);  // never a second timer
+    EXPECT_EQ(RunFade(id), steps);
+    EXPECT_EQ(LookOf(button_), Look(StateNormal, 0, false));
+  }
+  EXPECT_EQ(timersSet, 2);
+  test::DibSurface target(75, 23, Black);
+  WriteProp(button_, PropOldState, StateHover);
+  double remaining = 1.0;  // the weight of the picture before
+  for (int level : {60, 63, 66, 69}) {
+    WriteProp(button_, PropAlphaLevel, level);
+    PaintButtonBlend(button_, target.dc());
+    remaining *= 1.0 - level / 255.0;
+  }
+  const COLORREF face = GetPixel(FaceDc(button_, StateHover), 37, 1), shown = target.at(37, 1);
+  for (int shift : {0, 8, 16})
+    EXPECT_NEAR(shown >> shift & 0xFF, (face >> shift & 0xFF) * (1.0 - remaining), 4.0) << "bits " << shift;
+  WriteProp(radio, PropAlphaLevel, 250);
+  StartTimer(radio);
+  const test::Pixels before = test::ReadWindow(radio);
+  for (int i = 0; i < 2; ++i) SendMessageW(radio, WM_TIMER, 77, 0);
+  EXPECT_EQ(LookOf(radio), Look(StateNormal, 0, false));
+  EXPECT_EQ(test::ReadWindow(radio).Differences(before), 0);
+}
+
+// A press or a double click shows the pressed face at once, ending a fade; the release fades
+// normal from 60, and the next move, an entry again, hover from 0. Leaving blends hover once
+// at 140 (over a dab, so that it shows) and fades normal from 0. Dragged off while pressed it
+// stays pressed whole, ending a fade again; released off it fades normal from 60.
+TEST_F(CommandButton, AClickPressesAtOnceALeaveBlendsHoverOnceAndDraggingOffStaysPressed) {
+  Skin();
+  test::PointAt(button_, 20, 10);
+  SendMessageW(button_, WM_MOUSEMOVE, 0, At(20, 10));
+  EXPECT_EQ(Prop(button_, PropMouseFlag), 1);
+  EXPECT_EQ(LookOf(button_), Look(StateHover, 0, true));
+  for (UINT press : {WM_LBUTTONDBLCLK, WM_LBUTTONDOWN}) {
+    StartTimer(button_);
+    SendMessageW(button_, press, MK_LBUTTON, At(20, 10));
+    EXPECT_EQ(LookOf(button_), Look(StatePressed, 0, false)) << "message " << press;
+    EXPECT_EQ(Shown(), Face(StatePressed)) << "message " << press;
+  }
+  SendMessageW(button_, WM_LBUTTONUP, 0, At(20, 10));
+  EXPECT_EQ(Prop(button_, PropMouseFlag), 0);
+  EXPECT_EQ(LookOf(button_), Look(StateNormal, 60, true));
+  SendMessageW(button_, WM_MOUSEMOVE, 0, At(21, 10));
+  EXPECT_EQ(LookOf(button_), Look(StateHover, 0, true));
+  EXPECT_EQ(RunFade(), 86);
+  EXPECT_EQ(Shown(), Face(StateHover));
+  const COLORREF hover = GetPixel(FaceDc(button_, StateHover), 37, 1);
+  test::Dab(button_, 37, 1, Black);
+  SendMessageW(button_, WM_MOUSELEAVE, 0, 0);
+  EXPECT_NEAR(GetBValue(test::ReadWindow(button_).at(37, 1)), GetBValue(hover) * 140 / 255.0, 2.0);
+  EXPECT_EQ(Prop(button_, PropMouseFlag), 0);
+  EXPECT_EQ(LookOf(button_), Look(StateNormal, 0, true));
+  SendMessageW(button_, WM_MOUSEMOVE, 0, At(20, 10));
+  SendMessageW(button_, WM_LBUTTONDOWN, MK_LBUTTON, At(20, 10));
+  StartTimer(button_);
+  test::PointAway();
+  SendMessageW(button_, WM_MOUSEMOVE, MK_LBUTTON, At(-300, 400));
+  EXPECT_EQ(LookOf(button_), Look(StatePressed, 255, false));
+  EXPECT_EQ(Shown(), Face(StatePressed));
+  SendMessageW(button_, WM_LBUTTONUP, 0, At(-300, 400));
+  EXPECT_EQ(LookOf(button_), Look(StateNormal, 60, true));
+}
+
+// The focus moving between two buttons renders both anew (one loses its focus rectangle, one
+// gains it) and fades their faces in from 0. Space presses and releases (fading from 0), Enter
+// does nothing, and a press, by the space bar or the mouse, ends when the focus goes.
+TEST_F(CommandButton, TheFocusRendersTheFacesTheSpaceBarPressesAndAPressEndsWithTheFocus) {
+  Skin();
+  SetFocus(other_);
+  const test::Pixels before = test::ReadDc(FaceDc(other_, StateNormal), 0, 0, 75, 23);
+  SetFocus(button_);
+  for (HWND b : {button_, other_}) EXPECT_EQ(LookOf(b), Look(StateNormal, 0, true));
+  const test::Pixels lost = test::ReadDc(FaceDc(other_, StateNormal), 0, 0, 75, 23);
+  const test::Pixels gained = test::ReadDc(FaceDc(button_, StateNormal), 0, 0, 75, 23);
+  int lostRectangle = 0, gainedRectangle = 0;  // along the top of the focus outline
+  for (int x = 2; x <= 72; ++x) {
+    lostRectangle += before.at(x, 2) != lost.at(x, 2);
+    gainedRectangle += gained.at(x, 2) != lost.at(x, 2);
+  }
+  EXPECT_TRUE(lostRectangle > 10 && gainedRectangle > 10) << lostRectangle << ", " << gainedRectangle;
+  SendMessageW(button_, WM_KEYDOWN, VK_SPACE, 0x00390001);
+  EXPECT_EQ(LookOf(button_), Look(StatePressed, 0, false));
+  EXPECT_EQ(Shown(), Face(StatePressed));
+  SendMessageW(button_, WM_KEYUP, VK_SPACE, 0xC0390001);
+  EXPECT_EQ(LookOf(button_), Look(StateNormal, 0, true));
+  EXPECT_EQ(Prop(button_, PropMouseFlag), 0);
+  EXPECT_EQ(RunFade(), 86);
+  WriteProp(button_, PropOldState, StateHover);
+  SendMessageW(button_, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+  SendMessageW(button_, WM_KEYUP, VK_RETURN, 0xC01C0001);
+  EXPECT_EQ(LookOf(button_), Look(StateHover, 0, false));
+  for (const auto& [message, wParam] :
+       {std::pair(WM_KEYDOWN, WPARAM{VK_SPACE}), std::pair(WM_LBUTTONDOWN, WPARAM{MK_LBUTTON})}) {
+    SetFocus(button_);
+    SendMessageW(button_, message, wParam, At(20, 10));
+    ASSERT_EQ(Prop(button_, PropOldState), StatePressed);
+    SetFocus(other_);
+    Repaint(button_);
+    EXPECT_EQ(Shown(), Face(StateNormal)) << "pressed by message " << message;
+  }
+}
+
+// Disabling at rest shows only from the next paint; a blend of a disabled button shows the
+// disabled face whatever its state; enabling comes back to normal. Without a timer no fade
+// runs, and the next paint shows the face of the state the button is in.
+TEST_F(CommandButton, TheDisabledFaceAndAButtonWithoutATimerShowFromTheNextPaint) {
+  Skin();
+  StartTimer(button_);  // at rest after a finished fade: level 0 (a paint alone leaves 255)
+  RunFade();
+  const COLORREF normal = Shown();
+  EnableWindow(button_, FALSE);
+  EXPECT_EQ(Prop(button_, PropOldState), StateDisabled);
+  EXPECT_EQ(Shown(), normal);
+  Repaint(button_);
+  EXPECT_EQ(Shown(), Face(StateDisabled));
+  WriteProp(button_, PropOldState, StateHover);
+  WriteProp(button_, PropAlphaLevel, 255);
+  PaintButtonBlend(button_, nullptr);
+  EXPECT_EQ(Prop(button_, PropOldState), StateDisabled);
+  EnableWindow(button_, TRUE);
+  EXPECT_EQ(Prop(button_, PropOldState), StateNormal);
+
+  platform::Services().setTimer = [](HWND, UINT_PTR, UINT, TIMERPROC) -> UINT_PTR { return 0; };
+  test::PointAt(button_, 20, 10);
+  for (const auto& [message, state, level] :
+       {std::tuple(WM_MOUSEMOVE, StateHover, 0), std::tuple(WM_LBUTTONUP, StateNormal, 60)}) {
+    SendMessageW(button_, message, 0, At(20, 10));
+    EXPECT_EQ(LookOf(button_), Look(state, level, false));
+    Repaint(button_);
+    EXPECT_EQ(Shown(), Face(state));
+  }
+}
+
+// A resize gives the face buffers new bitmaps of the new size (freeing the old) and the button
+// a new rounded region, once, even when every move of the window (the region's included)
+// comes back as another WM_SIZE.
+TEST_F(CommandButton, AResizeMakesNewFacesAndANewRegionOnceWithoutRecursing) {
+  test::InstallRecordingSubclass(button_);
+  Skin();
+  auto resize = [&](int w, int h) {
+    SetWindowPos(button_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle();
+  };
+  auto bitmap = [&](int n) { return reinterpret_cast<HGDIOBJ>(ReadProp(button_, FaceBitmapPropName(n))); };
+  auto sizeOf = [&](int n) {
+    BITMAP info{};
+    GetObjectW(bitmap(n), sizeof(info), &info);
+    return std::make_pair(info.bmWidth, info.bmHeight);
+  };
+  std::vector<std::pair<HDC, HGDIOBJ>> faces;
+  for (int n = 0; n < FaceCount; ++n) faces.emplace_back(FaceDc(button_, n), bitmap(n));
+  test::Recorder::Clear();
+  resize(80, 24);
+  EXPECT_EQ(test::Recorder::Count(WM_SIZE, button_), 1);
+  for (int n = 0; n < FaceCount; ++n) {
+    EXPECT_EQ(FaceDc(button_, n), faces[n].first) << "the face buffer itself stays";
+    EXPECT_EQ(GetCurrentObject(faces[n].first, OBJ_BITMAP), bitmap(n));
+    EXPECT_EQ(sizeOf(n), std::make_pair(80L, 24L)) << "face " << n;
+    EXPECT_EQ(GetPixel(faces[n].first, 10, 1), Face(n)) << "face " << n << " rendered anew";
+    EXPECT_EQ(GetObjectType(faces[n].second), 0u) << "old face bitmap " << n << " not freed";
+  }
+  GdiObject<HRGN> actual(CreateRectRgn(0, 0, 0, 0)), expected(CreateRoundRectRgn(0, 0, 81, 25, 3, 3));
+  ASSERT_NE(GetWindowRgn(button_, actual), ERROR);
+  EXPECT_TRUE(EqualRgn(actual, expected));
+  int depth = 0, deepest = 0;
+  test::Recorder::SetHook([&](HWND hwnd, UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (hwnd != button_ || message != WM_WINDOWPOSCHANGED || depth > 10) return false;
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    deepest = std::max(deepest, ++depth);
+    SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(r.right, r.bottom));
+    --depth;
+    return false;
+  });
+  resize(90, 26);
+  EXPECT_LE(deepest, 2);
+  EXPECT_EQ(sizeOf(0), std::make_pair(90L, 26L));
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+#include "tests/support/skin_test.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "platform/window_services.h"
+#include "skin/core/attach.h"
+#include "tests/support/pump.h"
+
+namespace test {
+
+namespace {
+constexpr POINT FormPlace{40, 40};
+constexpr POINT FarAway{1200, 1000};  // on the test screen, outside every test window
+}  // namespace
+
+int Centre(int space) { return static_cast<int>(std::nearbyint(space / 2.0)); }
+
+bool HasProp(HWND hwnd, const wchar_t* name) {
+  struct Search {
+    const wchar_t* name;
+    bool found;
+  } search{name, false};
+  EnumPropsExW(
+      hwnd,
+      [](HWND, LPWSTR property, HANDLE, ULONG_PTR data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        s->found |= !IS_INTRESOURCE(property) && lstrcmpW(property, s->name) == 0;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+SIZE WindowSize(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void Dab(HWND hwnd, int x, int y, COLORREF colour, int w, int h) {
+  HDC dc = GetWindowDC(hwnd);
+  HBRUSH brush = CreateSolidBrush(colour);
+  const RECT r{x, y, x + w, y + h};
+  FillRect(dc, &r, brush);
+  DeleteObject(brush);
+  ReleaseDC(hwnd, dc);
+}
+
+void PointAt(HWND hwnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(hwnd, &p);
+  SetCursorPos(p.x, p.y);
+}
+
+void PointAway() { SetCursorPos(FarAway.x, FarAway.y); }
+
+SIZE GlyphBox() { return {GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK)}; }
+
+void SkinTest::SetUp() {
+  Recorder::Clear();
+  PointAway();
+}
+
+void SkinTest::TearDown() {
+  Recorder::SetHook({});
+  DestroyWindow(form_);
+  PumpMessages();
+  platform::Services() = platform::DefaultServices();
+  skin::HasTrackMouseEvent = true;
+  EXPECT_EQ(skin::SkinnedWindowCount, 0);
+  EXPECT_FALSE(skin::SkinInitialized);
+}
+
+HWND SkinTest::form(SIZE size) {
+  if (form_) return form_;
+  gallery::RegisterKindClasses();
+  form_ = CreateRecordingWindow(L"ThunderRT6FormDC", nullptr, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                                FormPlace.x, FormPlace.y, size.cx, size.cy);
+  SetForegroundWindow(form_);
+  return form_;
+}
+
+HWND SkinTest::Add(const wchar_t* cls, DWORD style, int x, int y, int w, int h, const wchar_t* text,
+                   DWORD exStyle) {
+  HWND child = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, form(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  return child;
+}
+
+HWND SkinTest::AddButton(int x, int y, const wchar_t* text) {
+  return Add(L"Button", BS_PUSHBUTTON, x, y, 75, 23, text);
+}
+
+HWND SkinTest::AddGlyph(const wchar_t* cls, int y, int height) {
+  return Add(cls, cls == gallery::CheckBoxClass ? BS_AUTOCHECKBOX : BS_AUTORADIOBUTTON, 10, y, 120, height,
+             L"Glyph");
+}
+
+HWND SkinTest::AddHeader(std::initializer_list<const wchar_t*> texts, int y) {
+  HWND header = Add(WC_HEADERW, HDS_BUTTONS, 10, y, 300, 20);
+  for (const wchar_t* text : texts) {
+    HDITEMW item{};
+    item.mask = HDI_TEXT | HDI_WIDTH;
+    item.cxy = 80;
+    item.pszText = const_cast<wchar_t*>(text);
+    SendMessageW(header, HDM_INSERTITEMW, SendMessageW(header, HDM_GETITEMCOUNT, 0, 0),
+                 reinterpret_cast<LPARAM>(&item));
+  }
+  return header;
+}
+
+void SkinTest::Skin() {
+  skin::SkinWindow(form());
+  Settle();
+}
+
+void SkinTest::Settle() {
+  PumpMessages();
+  GdiFlush();
+}
+
+void SkinTest::Repaint(HWND hwnd) {
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  Settle();
+}
+
+void SkinTest::ReportCheck(std::initializer_list<HWND> windows, LRESULT value) {
+  for (HWND hwnd : windows) InstallRecordingSubclass(hwnd);
+  Recorder::SetHook([reporting = std::vector<HWND>(windows), value](HWND to, UINT message, WPARAM, LPARAM,
+                                                                    LRESULT& result) {
+    if (message != BM_GETCHECK || std::count(reporting.begin(), reporting.end(), to) == 0) return false;
+    result = value;
+    return true;
+  });
+}
+
+}  // namespace test
