@@ -9,7 +9,7 @@ source "$(dirname "$0")/release_lib.sh"
 dist=$1 version=$2
 name="Tintora-$version"
 setup="$dist/$name-setup.exe"
-allowed=" kernel32.dll user32.dll gdi32.dll msvcrt.dll advapi32.dll shell32.dll ole32.dll oleaut32.dll
+allowed=" kernel32.dll user32.dll gdi32.dll msvcrt.dll advapi32.dll shell32.dll ole32.dll oleaut32.dll 
   comctl32.dll msimg32.dll uxtheme.dll comdlg32.dll shlwapi.dll version.dll "
 # supportedOS ids: Windows Vista, 7, 8, 8.1, and 10 and 11.
 supported_os=(e2011457-1546-43c5-a5fe-008deee3d3f0 35138b9a-5d96-4fbd-8e2d-a2440225f93a
