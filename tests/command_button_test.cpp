@@ -77,7 +77,8 @@ TEST_F(CommandButton, APaintShowsTheFaceOfItsStateWholeAndEndsTheFade) {
 
 // Every pixel a caption adds to a face is black, the disabled grey on the disabled face (in a
 // font drawn without smoothing its pixels take the text colour alone); the focus adds its
-// dotted rectangle to every face, on the outline 2 pixels in, and nothing else.
+// dotted rectangle to every face, on the outline 2 pixels in, and nothing else. The caption's
+// font does not stay selected.
 TEST_F(CommandButton, FacesCarryTheCaptionInItsColourAndTheFocusRectangle) {
   LOGFONTW crisp{};
   crisp.lfHeight = -14;
@@ -108,6 +109,8 @@ TEST_F(CommandButton, FacesCarryTheCaptionInItsColourAndTheFocusRectangle) {
         << "face " << n << ": " << inked << " in its colour, " << otherInk;
     EXPECT_TRUE(outline > 40 && elsewhere == 0)
         << "face " << n << ": " << outline << " on the outline, " << elsewhere;
+    // The face keeps no object the rendering selected into it.
+    EXPECT_EQ(GetCurrentObject(FaceDc(button_, n), OBJ_FONT), GetStockObject(SYSTEM_FONT)) << "face " << n;
   }
 }
 

@@ -81,6 +81,11 @@ TEST_F(Frames, ASunkenEdgeBecomesAFlatFrameFromAttachmentToRemoval) {
       EXPECT_EQ(shown.at(119 - ring, 12), background) << "ring " << ring;
     }
   }
+  // The last ring lies on the client area, which paints itself after: seen alone, the frame
+  // paints it too.
+  test::Dab(edit, 2, 12, 0x123456);
+  SendMessageW(edit, WM_NCPAINT, 1, 0);
+  EXPECT_NE(test::ReadWindow(edit).at(2, 12), 0x123456u);
   DetachSkin(edit);
   EXPECT_EQ(test::ReadWindow(edit).at(0, 12), own);
 }
