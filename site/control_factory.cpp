@@ -29,17 +29,17 @@ void EnsureCommonControls() {
 
 }  // namespace
 
-HWND CreatePageControl(HWND pane, const ControlSpec& spec, HFONT font) {
+HWND CreatePageControl(HWND pane, const ControlSpec& wanted, HFONT font) {
   EnsureCommonControls();
-  const RECT& r = spec.bounds;
+  const RECT& r = wanted.bounds;
   HWND control = CreateWindowExW(
-      spec.exStyle, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, r.left, r.top,
+      wanted.exStyle, wanted.className, wanted.text, WS_CHILD | WS_VISIBLE | wanted.style, r.left, r.top,
       r.right - r.left, r.bottom - r.top, pane,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr), nullptr);
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(wanted.id)), GetModuleHandleW(nullptr), nullptr);
   if (!control) return nullptr;
   // The font goes in before the skin renders the control's faces from it.
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (spec.subclass) SetWindowSubclass(control, spec.subclass, spec.subclassId, 0);
+  if (wanted.subclass) SetWindowSubclass(control, wanted.subclass, wanted.subclassId, 0);
   return control;
 }
 

@@ -22,7 +22,7 @@ struct ControlSpec {
   UINT_PTR subclassId = 0;
 };
 
-HWND CreatePageControl(HWND pane, const ControlSpec& spec, HFONT font);
+HWND CreatePageControl(HWND pane, const ControlSpec& wanted, HFONT font);
 
 // Attaches the pane's controls to the skin when the pane is skinned. Controls made after
 // the form was skinned announce themselves to nobody, so the page does what the skin did

@@ -172,14 +172,14 @@ class MixerControls final : public PageControls {
   // Labels, ranges and values of the chosen model; the fourth row only for CMYK.
   void ShowModel() {
     updating_ = true;
-    const ModelSpec& spec = Models[model_];
+    const ModelSpec& shape = Models[model_];
     for (int c = 0; c < MaxChannels; ++c) {
-      bool used = c < spec.channels;
+      bool used = c < shape.channels;
       for (HWND w : {labels_[c].get(), edits_[c].get(), arrows_[c].get()})
         ShowWindow(w, used ? SW_SHOWNA : SW_HIDE);
       if (!used) continue;
-      SetWindowTextW(labels_[c], spec.channel[c].label);
-      SendMessageW(arrows_[c], UDM_SETRANGE32, 0, spec.channel[c].high);
+      SetWindowTextW(labels_[c], shape.channel[c].label);
+      SendMessageW(arrows_[c], UDM_SETRANGE32, 0, shape.channel[c].high);
       SendMessageW(arrows_[c], UDM_SETPOS32, 0, values_[static_cast<size_t>(c)]);
     }
     for (size_t m = 0; m < std::size(Models); ++m)
