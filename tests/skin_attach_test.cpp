@@ -8,8 +8,6 @@
 
 #include "skin/core/skin_kind.h"
 #include "skin/core/skin_wndproc.h"
-#include "skin/render/gdi_guard.h"
-#include "tests/support/foreign_window.h"
 #include "tests/support/gdi_capacity.h"
 #include "tests/support/skin_test.h"
 
@@ -79,14 +77,11 @@ TEST_F(Attach, EachKindGetsItsPropertiesAndOnlyButtonsGetFacesAndARegion) {
       EXPECT_EQ(test::HasProp(w, name) ? test::Prop(w, name) : No, value) << name;
     const bool button = KindOf(w) == SkinKind::CommandButton;
     EXPECT_EQ(test::HasProp(w, PropOldStyle) && ReadProp(w, FaceDcPropName(0)), button);
-    GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0)), rounded(CreateRoundRectRgn(0, 0, 76, 24, 3, 3));
-    EXPECT_EQ(GetWindowRgn(w, region) != ERROR && EqualRgn(region, rounded), button);
+    EXPECT_EQ(test::HasRoundedRegion(w, 75, 23), button);
     for (int n = 0; button && n < FaceCount; ++n) {
-      auto bitmap = reinterpret_cast<HBITMAP>(ReadProp(w, FaceBitmapPropName(n)));
-      BITMAP info{};
-      GetObjectW(bitmap, sizeof(info), &info);
+      const auto bitmap = reinterpret_cast<HGDIOBJ>(ReadProp(w, FaceBitmapPropName(n)));
       EXPECT_EQ(GetCurrentObject(FaceDc(w, n), OBJ_BITMAP), bitmap) << "face " << n;
-      EXPECT_EQ(std::make_pair(info.bmWidth, info.bmHeight), std::make_pair(75L, 23L)) << "face " << n;
+      EXPECT_EQ(test::BitmapSize(bitmap), 7523) << "face " << n;
     }
   }
   const HDC artwork = ButtonBitmap;
@@ -114,21 +109,6 @@ TEST_F(Attach, OnlyPushDefaultAndUserButtonsBecomeOwnerDrawn) {
   }
   SendMessageW(buttons[BS_AUTORADIOBUTTON], BM_CLICK, 0, 0);
   EXPECT_EQ(SendMessageW(buttons[BS_AUTORADIOBUTTON], BM_GETCHECK, 0, 0), BST_CHECKED);
-}
-
-TEST_F(Attach, WindowsOfAnotherThreadAreLeftAloneEvenWhenAnnounced) {
-  test::ForeignWindow theirs;
-  HWND foreign = theirs.hwnd();
-  const LONG_PTR procedure = GetWindowLongPtrW(foreign, GWLP_WNDPROC);
-  ASSERT_EQ(SkinWindow(form()), 1);
-  EXPECT_EQ(AttachSkin(foreign), 0);
-  SendMessageW(form(), WM_CTLCOLORLISTBOX, 0, reinterpret_cast<LPARAM>(foreign));
-  SendMessageW(form(), WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(foreign));
-  EXPECT_EQ(SkinnedWindowCount, 1);
-  EXPECT_FALSE(test::HasProp(foreign, PropProcAddr));
-  EXPECT_EQ(GetWindowLongPtrW(foreign, GWLP_WNDPROC), procedure);
-  GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
-  EXPECT_EQ(GetWindowRgn(foreign, region), ERROR);
 }
 
 // A button destroyed by its own procedure while it is attached or resized (on the caption
@@ -178,8 +158,7 @@ TEST_F(Attach, FacesThatCannotBeMadeLeaveTheButtonAsItWasAndLeakNothing) {
     EXPECT_EQ(SkinnedWindowCount, 2);
     for (int n = 0; n < FaceCount; ++n) {
       HGDIOBJ shown = GetCurrentObject(FaceDc(resized, n), OBJ_BITMAP);
-      BITMAP info{};
-      EXPECT_EQ(GetObjectW(shown, sizeof(info), &info) ? info.bmWidth * 100 + info.bmHeight : 0, 7523) << n;
+      EXPECT_EQ(test::BitmapSize(shown), 7523) << n;
       EXPECT_EQ(reinterpret_cast<HGDIOBJ>(ReadProp(resized, FaceBitmapPropName(n))), shown) << "face " << n;
     }
     EXPECT_EQ(AttachSkin(late), 1);

@@ -9,6 +9,7 @@
 #include "skin/core/attach.h"
 #include "skin/core/detach.h"
 #include "skin/render/gdi_guard.h"
+#include "tests/support/foreign_window.h"
 #include "tests/support/skin_test.h"
 
 namespace {
@@ -99,8 +100,11 @@ TEST_F(Routing, DestroyRemovesTheSkinFirstRestoresEverythingAndReleasesTheEngine
 }
 
 // WM_CTLCOLORLISTBOX names a drop-down list, WM_ENTERIDLE an idle dialog: each is attached
-// once, the dialog with its controls, and the previous procedure's answer comes back.
-TEST_F(Routing, AnnouncedWindowsAreAttachedOnceWithTheirControls) {
+// once, the dialog with its controls, and the previous procedure's answer comes back. A
+// window of another thread is never attached, even when announced.
+TEST_F(Routing, AnnouncedWindowsAreAttachedOnceWithTheirControlsAndOnlyOurs) {
+  test::ForeignWindow theirs;
+  const LONG_PTR theirProcedure = GetWindowLongPtrW(theirs.hwnd(), GWLP_WNDPROC);
   ASSERT_EQ(SkinWindow(form()), 1);
   HWND list =
       CreateWindowExW(0, L"ComboLBox", L"", WS_POPUP, 0, 0, 50, 50, form(), nullptr, nullptr, nullptr);
@@ -114,15 +118,17 @@ TEST_F(Routing, AnnouncedWindowsAreAttachedOnceWithTheirControls) {
     UINT message;
     HWND announced;
     LONG count;
-  } announcements[] = {{WM_ENTERIDLE, nullptr, 1},
-                       {WM_CTLCOLORLISTBOX, list, 2},
-                       {WM_CTLCOLORLISTBOX, list, 2},
-                       {WM_ENTERIDLE, dialog, 4},
+  } announcements[] = {{WM_ENTERIDLE, nullptr, 1},         {WM_CTLCOLORLISTBOX, theirs.hwnd(), 1},
+                       {WM_ENTERIDLE, theirs.hwnd(), 1},   {WM_CTLCOLORLISTBOX, list, 2},
+                       {WM_CTLCOLORLISTBOX, list, 2},      {WM_ENTERIDLE, dialog, 4},
                        {WM_ENTERIDLE, dialog, 4}};
   for (const auto& a : announcements) {
     EXPECT_EQ(SendMessageW(form(), a.message, 0, reinterpret_cast<LPARAM>(a.announced)), 0x77);
     EXPECT_EQ(SkinnedWindowCount, a.count) << "message " << a.message;
   }
+  EXPECT_EQ(AttachSkin(theirs.hwnd()), 0);
+  EXPECT_FALSE(test::HasProp(theirs.hwnd(), PropProcAddr));
+  EXPECT_EQ(GetWindowLongPtrW(theirs.hwnd(), GWLP_WNDPROC), theirProcedure);
   DestroyWindow(dialog);
   DestroyWindow(list);
   EXPECT_EQ(SkinnedWindowCount, 1);
