@@ -1,8 +1,6 @@
 #include "tests/support/skin_test.h"
 
-#include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "platform/window_services.h"
 #include "skin/core/attach.h"
@@ -152,16 +150,6 @@ void SkinTest::Settle() {
 void SkinTest::Repaint(HWND hwnd) {
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
   Settle();
-}
-
-void SkinTest::ReportCheck(std::initializer_list<HWND> windows, LRESULT value) {
-  for (HWND hwnd : windows) InstallRecordingSubclass(hwnd);
-  Recorder::SetHook([reporting = std::vector<HWND>(windows), value](HWND to, UINT message, WPARAM, LPARAM,
-                                                                    LRESULT& result) {
-    if (message != BM_GETCHECK || std::count(reporting.begin(), reporting.end(), to) == 0) return false;
-    result = value;
-    return true;
-  });
 }
 
 }  // namespace test

@@ -74,8 +74,6 @@ class SkinTest : public ::testing::Test {
   static void Settle();
   // Repaints one window now, frame and client, through the skin.
   static void Repaint(HWND hwnd);
-  // The windows answer BM_GETCHECK with `value`, whatever their own procedure would say.
-  static void ReportCheck(std::initializer_list<HWND> windows, LRESULT value);
 
  private:
   HWND form_ = nullptr;
