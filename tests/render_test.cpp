@@ -86,6 +86,21 @@ TEST(SkinBitmaps, EveryPixelIsItsTablesAndTheArtworkSpotValues) {
                {skin::GlyphBitmap, 3, 14, 0xF8EAC3}, {skin::GlyphBitmap, 9, 24, 0xFDF5E0},
                {skin::GlyphBitmap, 3, 37, 0xF5E1AD}, {skin::GlyphBitmap, 9, 27, 0xFDF1D4}};
   for (const auto& s : spots) EXPECT_EQ(GetPixel(s.surface, s.x, s.y), s.colour) << s.x << ", " << s.y;
+  // As the artwork is described: each face's border columns 0 and 6 alike from row 3 to 17;
+  // the drop-button faces' sides (columns 1 and 3, 5 and 7) alike; each row of each mark one
+  // colour; the header's bottom line one colour, and the normal face's separator (column 2)
+  // darkest at rows 9 and 10.
+  const Pixels button = FromTable(skin::ButtonPixels), combo = FromTable(skin::ComboPixels);
+  const Pixels check = FromTable(skin::CheckPixels), header = FromTable(skin::HeaderPixels);
+  for (int y = 0; y < 84; ++y) EXPECT_TRUE(y % 21 < 3 || y % 21 > 17 || button.at(0, y) == button.at(6, y)) << y;
+  for (int y = 0; y < 18; ++y) EXPECT_TRUE(combo.at(1, y) == combo.at(3, y) && combo.at(5, y) == combo.at(7, y)) << y;
+  for (int y = 0; y < 16; ++y)
+    for (int left : {0, 9}) EXPECT_LE(check.Crop(left, y, 9, 1).Colours(), 2u) << left << ", " << y;
+  EXPECT_EQ(header.Crop(0, 19, 9, 1).Colours(), 1u);
+  auto brightness = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+  for (int y = 0; y < 20; ++y)
+    EXPECT_TRUE(y == 9 || y == 10 ? header.at(2, y) == header.at(2, 9)
+                                  : brightness(header.at(2, y)) > brightness(header.at(2, 9))) << y;
   skin::ReleaseSkinBitmaps();
   EXPECT_EQ(test::GdiObjectsLeakedBy([] {
               for (int i = 0; i < 25; ++i) {

@@ -70,7 +70,7 @@ bool DestroyedAsItShouldBe(HWND button, int scenario) {
 
 const stress::Run InputRuns[] = {
     // Hover from 0, normal from 60 after the release, normal from 0 after the leave.
-    {"hover press release leave cycles", 100,
+    {"HoverPressReleaseLeaveCycles", 100,
      [] {
        f = stress::CreateFixtureForm();
        SkinWindow(f.form);
@@ -89,7 +89,7 @@ const stress::Run InputRuns[] = {
      },
      [] { DestroyWindow(f.form); }},
     // Each wrong password gives its message box; the dialog stays as it was and nothing grows.
-    {"wrong passwords", 60,
+    {"WrongPasswords", 60,
      [] {
        platform::SetBrowserFactory(test::QuietBrowser::Make);
        app::Form1().Show();
@@ -116,7 +116,7 @@ const stress::Run InputRuns[] = {
      }},
     // Mid-fade, pressed with the mouse held, from inside its own click handler, and the form
     // with its message box open: each time the count follows and the faces are freed.
-    {"destroys at awkward moments", 8,
+    {"DestroysAtAwkwardMoments", 8,
      [] {
        test::MessageBoxWatcher closer;  // what message boxes need is loaded on first use, and kept
        MessageBoxW(nullptr, L"warm-up", L"warm-up", MB_OK);
@@ -168,7 +168,7 @@ const stress::Run InputRuns[] = {
      [] {}},
     // A thousand page switches, each there and back to the first page: GDI objects and heap
     // memory come back to where they started. Every page is seen once before counting.
-    {"page switches", 500,
+    {"PageSwitches", 500,
      [] {
        app::soft().Show();
        for (const std::wstring& page : EveryPage()) Visit(page);

@@ -17,7 +17,7 @@ using namespace skin;
 stress::FixtureForm f;  // the form the paints go to
 
 const stress::Run SoakRuns[] = {
-    {"attach destroy cycles", 60, [] {},
+    {"AttachDestroyCycles", 60, [] {},
      [](int) {
        const stress::FixtureForm own = stress::CreateFixtureForm();
        const bool attached = SkinWindow(own.form) == 1 && SkinnedWindowCount == stress::FixtureWindows;
@@ -25,7 +25,7 @@ const stress::Run SoakRuns[] = {
        return attached && SkinnedWindowCount == 0 && !SkinInitialized;
      },
      [] {}},
-    {"paints of every kind", 2000,
+    {"PaintsOfEveryKind", 2000,
      [] {
        f = stress::CreateFixtureForm(true);
        SkinWindow(f.form);
@@ -37,7 +37,7 @@ const stress::Run SoakRuns[] = {
      },
      [] { DestroyWindow(f.form); }},
     // The engine is released with the dialog and built again for the main window each time.
-    {"login to main window transitions", 40, [] { platform::SetBrowserFactory(test::QuietBrowser::Make); },
+    {"LoginToMainWindowTransitions", 40, [] { platform::SetBrowserFactory(test::QuietBrowser::Make); },
      [](int) {
        app::Form1().Show();
        SetWindowTextW(app::Form1().Control(L"txtPassword"), app::LoginPassword);

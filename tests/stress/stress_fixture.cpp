@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -114,18 +113,6 @@ void RunAndCount(const Run& run) {
   EXPECT_FALSE(skin::SkinInitialized);
 }
 
-std::string RunName(const ::testing::TestParamInfo<Run>& info) {
-  std::string name;
-  bool upper = true;
-  for (const char* c = info.param.name; *c; ++c) {
-    if (!std::isalnum(static_cast<unsigned char>(*c))) {
-      upper = true;
-    } else {
-      name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(*c))) : *c;
-      upper = false;
-    }
-  }
-  return name;
-}
+std::string RunName(const ::testing::TestParamInfo<Run>& info) { return info.param.name; }
 
 }  // namespace stress

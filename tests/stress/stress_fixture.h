@@ -40,7 +40,7 @@ std::uint32_t FuzzSeed(std::uint32_t fallback);
 // the step went as it should, `end` takes everything down again. Heap growth is checked for
 // runs that ask for it only: Wine's own bookkeeping moves by small amounts.
 struct Run {
-  const char* name;
+  const char* name;  // also the test's name
   int count;
   void (*start)();
   bool (*step)(int i);
