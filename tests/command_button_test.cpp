@@ -89,16 +89,20 @@ TEST_F(CommandButton, FacesCarryTheCaptionInItsColourAndTheFocusRectangle) {
   const std::vector<test::Pixels> focused = faces();
   for (int n = 0; n < FaceCount; ++n) {
     const COLORREF ink = n == StateDisabled ? test::DisabledCaption : Black;
-    int inked = 0, otherInk = 0, outline = 0, elsewhere = 0;
+    int inked = 0, otherInk = 0, outline = 0, elsewhere = 0, unfocusedOutline = 0;
     for (int y = 0; y < 23; ++y) {
       for (int x = 0; x < 75; ++x) {
         if (captioned[n].at(x, y) != bare[n].at(x, y)) ++(captioned[n].at(x, y) == ink ? inked : otherInk);
         const bool onOutline = (x == 2 || x == 72 || y == 2 || y == 20) && x >= 2 && x <= 72 && y >= 2 && y <= 20;
         if (focused[n].at(x, y) != bare[n].at(x, y)) ++(onOutline ? outline : elsewhere);
+        // Without the focus, the outline's top row is the face's stretched middle column alone.
+        unfocusedOutline += y == 2 && x >= 3 && x <= 71 && bare[n].at(x, y) != test::Art(ButtonBitmap, 3, 21 * n + 2);
       }
     }
     EXPECT_TRUE(inked > 10 && otherInk == 0) << "face " << n << ": " << inked << " in its colour, " << otherInk;
-    EXPECT_TRUE(outline > 40 && elsewhere == 0) << "face " << n << ": " << outline << " on the outline, " << elsewhere;
+    EXPECT_TRUE(outline > 40 && elsewhere == 0 && unfocusedOutline == 0)
+        << "face " << n << ": " << outline << " on the outline, " << elsewhere << " elsewhere, "
+        << unfocusedOutline << " without the focus";
     EXPECT_EQ(GetCurrentObject(FaceDc(button_, n), OBJ_FONT), GetStockObject(SYSTEM_FONT)) << "face " << n;
   }
 }
