@@ -23,9 +23,9 @@ using namespace skin;
 
 // Wine gives the slot of the window freed last to the next window, in the handle's low word,
 // with a generation one higher in its high word: the same value comes round after about
-// 65,500 windows.
+// 65,500 windows. The slots are the window server's, shared by every process using it.
 constexpr int MaxWindowsUntilReuse = 70000;
-constexpr DWORD WaitMs = 20000;
+constexpr DWORD WaitMs = 120000;  // an upper bound only
 
 WORD SlotOf(HWND hwnd) { return LOWORD(reinterpret_cast<UINT_PTR>(hwnd)); }
 
@@ -70,10 +70,8 @@ TEST_P(HandleReuse, ANewWindowUnderAnOldHandleReadsNothingOfTheOldOne) {
   std::printf("[ figures ] the handle came round after %d windows\n", made);
   if (!reused) GTEST_SKIP() << "no handle value came round in " << MaxWindowsUntilReuse << " windows";
   EXPECT_FALSE(IsSkinned(reused));
-  for (const wchar_t* name : {PropProcAddr, PropAttaching, PropOldStyle, PropMouseFlag, PropTimerId,
-                              PropOldState, PropAlphaLevel, PropHdIndex, PropHmIndex})
-    EXPECT_EQ(ReadProp(reused, name), 0) << name;
-  for (int n = 0; n < FaceCount; ++n) EXPECT_EQ(FaceDc(reused, n), nullptr) << n;
+  EXPECT_EQ(ReadProp(reused, PropOldState), 0);
+  EXPECT_TRUE(MirrorAgrees(reused)) << "the mirror holds something of the old window";
   EXPECT_EQ(SkinWindow(reused), 1) << "attached like any new window";
   DestroyWindow(reused);
   EXPECT_EQ(SkinnedWindowCount, 0);
@@ -97,7 +95,7 @@ void Work(const stress::FixtureForm& f, int rounds) {
 // the other's windows, nor attaches or detaches them. (Attachments and removals themselves
 // take turns: the engine's count and bitmaps belong to the process.)
 TEST(MirrorStress, TwoThreadsWorkTheirOwnSkinnedWindowsSideBySide) {
-  const int rounds = stress::Scaled(40);
+  const int rounds = stress::Scaled(20);
   stress::FixtureForm ours = stress::CreateFixtureForm();
   ASSERT_EQ(SkinWindow(ours.form), 1);
   std::atomic<int> stage{0};  // 1: theirs skinned, 2: ours looked at theirs, 3: theirs gone
