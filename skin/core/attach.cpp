@@ -164,6 +164,8 @@ int AttachSkin(HWND hwnd) {
       DeleteProp(hwnd, FaceBitmapPropName(n));
     }
     DeleteProp(hwnd, PropAttaching);
+    // A window gone during its attachment still carries what the attachment wrote.
+    ReleaseWindowProps(hwnd);
     return 0;
   }
   faces.Keep();

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "skin/core/skin_handler.h"
 #include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
@@ -87,6 +88,9 @@ int DetachSkin(HWND hwnd) {
   // the removal sent it: then that removal restored it and counted it.
   if (ReadProp(hwnd, PropProcAddr) != previous) return 0;
   DeleteProp(hwnd, PropProcAddr);
+  // Anything the skin wrote that the removal of its kind did not take goes too: the mirror
+  // must not hold a window whose messages no longer pass through the skin.
+  ReleaseWindowProps(hwnd);
   SetWindowLongPtrW(hwnd, GWLP_WNDPROC, previous);
   // The control's own procedure now repaints its own frame.
   SendMessageW(hwnd, WM_NCPAINT, 1, 0);
@@ -95,13 +99,21 @@ int DetachSkin(HWND hwnd) {
   return 1;
 }
 
+LRESULT OnNcDestroy(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = CallPrevious(previous, hwnd, message, wParam, lParam);
+  ReleaseWindowProps(hwnd);
+  return result;
+}
+
 BOOL CALLBACK DetachChildProc(HWND hwnd, LPARAM) {
   DetachSkin(hwnd);
   return TRUE;
 }
 
 BOOL CALLBACK RefreshSiblingProc(HWND hwnd, LPARAM) {
-  if (!IsSkinned(hwnd)) return TRUE;
+  // Only windows this thread skinned (those its mirror holds): another thread's window keeps
+  // its state in that thread.
+  if (!ReadProp(hwnd, PropProcAddr)) return TRUE;
   switch (KindOf(hwnd)) {
     case SkinKind::CheckBox:
       PaintCheckBox(hwnd, StateNormal, true);

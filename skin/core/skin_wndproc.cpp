@@ -50,8 +50,9 @@ struct Route {
 
 // The messages the skin takes part in; every other message goes to the previous
 // procedure unchanged.
-constexpr std::array<Route, 19> Routes = {{
+constexpr std::array<Route, 20> Routes = {{
     {WM_DESTROY, RouteDestroy},
+    {WM_NCDESTROY, OnNcDestroy},
     {WM_SIZE, OnSize},
     {WM_ACTIVATE, OnActivate},
     {WM_SETFOCUS, OnSetFocus},
@@ -72,17 +73,25 @@ constexpr std::array<Route, 19> Routes = {{
     {WM_MOUSELEAVE, OnMouseLeave},
 }};
 
-}  // namespace
-
-LRESULT CALLBACK SkinWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!hwnd) return 0;
-  // The one property read every message pays.
+LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The one property read every message pays, served from this thread's mirror.
   auto previous = reinterpret_cast<WNDPROC>(ReadProp(hwnd, PropProcAddr));
   if (!previous) return DefWindowProcW(hwnd, message, wParam, lParam);
   for (const Route& route : Routes) {
     if (route.message == message) return route.handler(previous, hwnd, message, wParam, lParam);
   }
   return CallPrevious(previous, hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+std::atomic<MessageCheck> AfterMessageCheck{nullptr};
+
+LRESULT CALLBACK SkinWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!hwnd) return 0;
+  const LRESULT result = Dispatch(hwnd, message, wParam, lParam);
+  if (MessageCheck check = AfterMessageCheck.load(std::memory_order_relaxed)) check(hwnd, message);
+  return result;
 }
 
 }  // namespace skin
