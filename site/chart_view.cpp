@@ -105,7 +105,7 @@ void ChartView::DropControls() {
 void ChartView::ClearPage() {
   // The old page's controls go before the new page is laid out.
   DropControls();
-  scroll_ = 0;
+  scroll_ = movedLow_ = movedHigh_ = 0;
   wheelRemainder_ = 0;
   hover_ = selected_ = pressed_ = SwatchRef{};
   message_.clear();
