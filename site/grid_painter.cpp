@@ -84,13 +84,15 @@ class TextState {
 // One line, clipped to its slot, where DrawTextW puts a single line at the top of a box.
 // A line that fits goes straight to ExtTextOutW: DrawTextW's own measuring and line
 // breaking cost more than the drawing. A line too long for its slot ends in an ellipsis.
+// known: the line's width in the selected font when the layout measured it, or -1.
 void DrawLine(HDC dc, const std::wstring& text, int x, int y, int width, TextAlign align,
-              int height = BodyLineHeight) {
+              int height = BodyLineHeight, int known = -1) {
   if (text.empty()) return;
   RECT box{x, y, x + width, y + height};
   const int length = static_cast<int>(text.size());
-  SIZE extent{};
-  if (GetTextExtentPoint32W(dc, text.c_str(), length, &extent) && extent.cx <= width) {
+  SIZE extent{known, 0};
+  if (known < 0 && !GetTextExtentPoint32W(dc, text.c_str(), length, &extent)) extent.cx = width + 1;
+  if (extent.cx <= width) {
     const int left = align == TextAlign::Left    ? box.left
                      : align == TextAlign::Right ? box.right - extent.cx
                                                  : (box.left + box.right - extent.cx) / 2;
@@ -183,13 +185,16 @@ void PaintCell(HDC dc, const Section& section, int index, const RECT& clip, cons
 
   const COLORREF ink = style.labelsOnChip ? LabelColourOn(swatch.colour) : Ink;
   const int slots = std::min<int>(style.slotCount, static_cast<int>(swatch.lines.size()));
+  const std::vector<int>& widths = section.layout.labelWidths;
+  const size_t measured = static_cast<size_t>(index) * static_cast<size_t>(style.slotCount);
   for (int i = 0; i < slots; ++i) {
     const TextSlot& slot = style.slots[i];
     if (!LineInClip(cell.top + slot.y, BodyLineHeight, clip)) continue;
     text.Use(slot.strong ? fonts.heading() : fonts.body(),
              slot.muted && !style.labelsOnChip ? MutedInk : ink);
+    const size_t at = measured + static_cast<size_t>(i);
     DrawLine(dc, swatch.lines[static_cast<size_t>(i)], cell.left + slot.x, cell.top + slot.y,
-             slot.width, slot.align);
+             slot.width, slot.align, BodyLineHeight, at < widths.size() ? widths[at] : -1);
   }
 }
 
