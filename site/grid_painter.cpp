@@ -48,7 +48,9 @@ bool Intersects(const RECT& a, const RECT& b) {
   return IntersectRect(&common, &a, &b) != FALSE;
 }
 
-bool LineInClip(int top, int height, const RECT& clip) { return top < clip.bottom && top + height > clip.top; }
+bool LineInClip(int top, int height, const RECT& clip) {
+  return top < clip.bottom && top + height > clip.top;
+}
 
 // The font and ink the text of a paint is drawn in, changed only when they change: a font
 // selection costs about as much as drawing a short label, and a page's cells share one or
@@ -91,8 +93,8 @@ void DrawLine(HDC dc, const std::wstring& text, int x, int y, int width, TextAli
   RECT box{x, y, x + width, y + height};
   const int length = static_cast<int>(text.size());
   SIZE extent{known, 0};
-  if (known < 0 && !GetTextExtentPoint32W(dc, text.c_str(), length, &extent)) extent.cx = width + 1;
-  if (extent.cx <= width) {
+  const bool measured = known >= 0 || GetTextExtentPoint32W(dc, text.c_str(), length, &extent);
+  if (measured && extent.cx <= width) {
     const int left = align == TextAlign::Left    ? box.left
                      : align == TextAlign::Right ? box.right - extent.cx
                                                  : (box.left + box.right - extent.cx) / 2;
