@@ -24,9 +24,12 @@ constexpr int RuleOffset = HeaderGap / 2;
 
 COLORREF ToColorref(const colour::Rgb8& c) { return RGB(c.r, c.g, c.b); }
 
+// PaintPage keeps the DC brush selected for the whole paint: a fill is one PatBlt, without
+// FillRect's selecting and putting back of a brush around each rectangle.
 void Fill(HDC dc, const RECT& r, COLORREF colour) {
+  if (r.right <= r.left || r.bottom <= r.top) return;
   SetDCBrushColor(dc, colour);
-  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, PATCOPY);
 }
 
 void Frame(HDC dc, RECT r, COLORREF colour, int width = 1) {
@@ -274,6 +277,7 @@ COLORREF LabelColourOn(const colour::Rgb8& c) {
 
 void PaintPage(HDC dc, const Page& page, const RECT& clip, const ViewFonts& fonts,
                const Highlight& highlight) {
+  skin::Selected brush(dc, GetStockObject(DC_BRUSH));
   Fill(dc, clip, PageBackground);
   SetBkMode(dc, TRANSPARENT);
   TextState text(dc);
