@@ -65,11 +65,11 @@ void ChartView::ScrollTo(int position) {
 }
 
 // Moves the pane's pixels on its own device context and paints what that uncovers there
-// and then, with no call to the server. ScrollWindowEx would make the same move, then
-// invalidate the strip, offset the waiting update region and have a paint message draw the
-// strip: each of those is a round trip to the server under Wine, together several times the
-// move itself, and more when the machine is busy. The update region stays where it is;
-// PaintPane makes up for that. False when the pane shows nothing to move.
+// and then. ScrollWindowEx would make the same move, then invalidate the strip, offset the
+// waiting update region and have a paint message draw the strip: each of those is a round
+// trip to the server under Wine, together several times the move itself, and more when the
+// machine is busy. Here the update region stays where it is; PaintPane makes up for that.
+// False when the pane shows nothing to move.
 bool ChartView::MovePixels(int dy) {
   if (!IsWindowVisible(pane_) || !back_ || !*back_) return false;
   skin::ClientDc dc(pane_);
