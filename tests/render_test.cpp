@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "skin/core/skin_state.h"
+#include "skin/interaction/hit_tests.h"
 #include "skin/render/blit.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/primitives.h"

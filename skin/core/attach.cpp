@@ -4,19 +4,17 @@
 #include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/skin_wndproc.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/render/button_region.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/painters.h"
 #include "skin/render/primitives.h"
 #include "skin/render/skin_bitmaps.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 
 namespace {
-
-constexpr int NoHeaderItem = -1;
 
 // The four face buffers of a command button: made together, and released here unless the
 // attachment completes and the window keeps them (DetachSkin frees them from there).

@@ -6,9 +6,7 @@
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
 #include "skin/interaction/fade.h"
-#include "skin/render/painters.h"
 #include "skin/render/skin_bitmaps.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 
@@ -97,21 +95,6 @@ int DetachSkin(HWND hwnd) {
 
 BOOL CALLBACK DetachChildProc(HWND hwnd, LPARAM) {
   DetachSkin(hwnd);
-  return TRUE;
-}
-
-BOOL CALLBACK RefreshSiblingProc(HWND hwnd, LPARAM) {
-  if (!IsSkinned(hwnd)) return TRUE;
-  switch (KindOf(hwnd)) {
-    case SkinKind::CheckBox:
-      PaintCheckBox(hwnd, StateNormal, true);
-      break;
-    case SkinKind::OptionButton:
-      PaintOptionButton(hwnd, StateNormal, true);
-      break;
-    default:
-      break;
-  }
   return TRUE;
 }
 

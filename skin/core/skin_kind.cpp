@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/form_class.h"
+
 namespace skin {
 
 namespace {
@@ -11,12 +13,13 @@ struct KindName {
   SkinKind kind;
 };
 
-// Exact lower-cased names, in the order in which they are tried; the grid prefix is tried last.
-constexpr std::array<KindName, 24> KindNames = {{
+// Exact names, in the order in which they are tried; the grid prefix is tried last. Each is
+// compared lower-cased, as the class name is.
+constexpr auto KindNames = std::to_array<KindName>({
     {L"#32770", SkinKind::Form},
     {L"thunderformdc", SkinKind::Form},
     {L"thunderrt6formdc", SkinKind::Form},
-    {L"form", SkinKind::Form},
+    {platform::FormClassName, SkinKind::Form},
     {L"thundercommandbutton", SkinKind::CommandButton},
     {L"thunderrt6commandbutton", SkinKind::CommandButton},
     {L"button", SkinKind::CommandButton},
@@ -37,7 +40,7 @@ constexpr std::array<KindName, 24> KindNames = {{
     {L"datalistwndclass", SkinKind::DataList},
     {L"dblistwndclass", SkinKind::DataList},
     {L"combolbox", SkinKind::ComboList},
-}};
+});
 
 constexpr std::wstring_view GridPrefix = L"apexgrid";
 
@@ -46,6 +49,16 @@ std::wstring Lowered(std::wstring_view text) {
   std::wstring lower(text);
   if (!lower.empty()) CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
   return lower;
+}
+
+// The names of the table are ASCII: lowering them needs no platform call.
+bool EqualsLowered(std::wstring_view lowered, std::wstring_view name) {
+  if (lowered.size() != name.size()) return false;
+  for (size_t i = 0; i < name.size(); ++i) {
+    const wchar_t c = name[i];
+    if (lowered[i] != (c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -61,7 +74,7 @@ std::wstring WindowClassName(HWND hwnd) {
 SkinKind ClassifyClassName(std::wstring_view className) {
   const std::wstring lower = Lowered(className);
   for (const KindName& entry : KindNames) {
-    if (lower == entry.name) return entry.kind;
+    if (EqualsLowered(lower, entry.name)) return entry.kind;
   }
   if (lower.compare(0, GridPrefix.size(), GridPrefix) == 0) return SkinKind::Grid;
   return SkinKind::Other;

@@ -5,12 +5,15 @@
 #include "skin/core/attach.h"
 #include "skin/core/detach.h"
 #include "skin/core/skin_handler.h"
+#include "skin/core/skin_kind.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/interaction/fade.h"
 #include "skin/interaction/hover.h"
 #include "skin/interaction/mouse_keys.h"
 #include "skin/interaction/window_state_handlers.h"
 #include "skin/render/paint_handlers.h"
+#include "skin/render/painters.h"
 
 namespace skin {
 
@@ -50,7 +53,7 @@ struct Route {
 
 // The messages the skin takes part in; every other message goes to the previous
 // procedure unchanged.
-constexpr std::array<Route, 19> Routes = {{
+constexpr auto Routes = std::to_array<Route>({
     {WM_DESTROY, RouteDestroy},
     {WM_SIZE, OnSize},
     {WM_ACTIVATE, OnActivate},
@@ -70,9 +73,24 @@ constexpr std::array<Route, 19> Routes = {{
     {WM_LBUTTONUP, RouteLButtonUp},
     {WM_LBUTTONDBLCLK, OnLButtonDblClk},
     {WM_MOUSELEAVE, OnMouseLeave},
-}};
+});
 
 }  // namespace
+
+BOOL CALLBACK RefreshSiblingProc(HWND hwnd, LPARAM) {
+  if (!IsSkinned(hwnd)) return TRUE;
+  switch (KindOf(hwnd)) {
+    case SkinKind::CheckBox:
+      PaintCheckBox(hwnd, StateNormal, true);
+      break;
+    case SkinKind::OptionButton:
+      PaintOptionButton(hwnd, StateNormal, true);
+      break;
+    default:
+      break;
+  }
+  return TRUE;
+}
 
 LRESULT CALLBACK SkinWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!hwnd) return 0;

@@ -1,9 +1,8 @@
 // A combo's drop button lights under the mouse and shows pressed while held on it.
+#include "skin/core/visual_state.h"
 #include "skin/interaction/hit_tests.h"
 #include "skin/interaction/input_events.h"
-#include "skin/render/blit.h"
 #include "skin/render/painters.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 

@@ -1,17 +1,16 @@
 // A command button cycles through its faces: hover on entry, pressed on a press (or the
 // space bar), normal on release fading in from 60 (from 0 for the space bar).
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/interaction/fade.h"
 #include "skin/interaction/hit_tests.h"
 #include "skin/interaction/hover.h"
 #include "skin/interaction/input_events.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 
 namespace {
 
-constexpr int FullyOpaque = 255;
 constexpr int ReleaseFadeStart = 60;
 
 // Pressed at once, no fade.

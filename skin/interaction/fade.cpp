@@ -6,16 +6,15 @@
 #include "skin/core/button_style.h"
 #include "skin/core/skin_handler.h"
 #include "skin/core/skin_kind.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/primitives.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 
 namespace {
 constexpr int FadeStep = 3;
-constexpr int FullyOpaque = 255;
 
 // One blend of the face of OLDSTATE at the given level. The fade step reads the level
 // once and hands it on: each property read is a round trip on some platforms.

@@ -7,6 +7,8 @@ namespace skin {
 // The fade timer: id 1, one step every 15 ms, delivered as WM_TIMER.
 inline constexpr UINT_PTR FadeTimerId = 1;
 inline constexpr UINT FadeIntervalMs = 15;
+// The level at which a blend covers the button with the face.
+inline constexpr int FullyOpaque = 255;
 
 // Blends the face of OLDSTATE onto dc (0: the window's own) at ALPHALEVEL.
 int PaintButtonBlend(HWND hwnd, HDC dc);

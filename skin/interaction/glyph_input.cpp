@@ -1,8 +1,8 @@
 // Check boxes and option buttons: hover and pressed looks of their glyph. Every move
 // repaints (forced), so the glyph follows the control's own painting under it.
+#include "skin/core/visual_state.h"
 #include "skin/interaction/input_events.h"
 #include "skin/render/painters.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 

@@ -4,18 +4,15 @@
 
 #include <commctrl.h>
 
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/interaction/hit_tests.h"
 #include "skin/interaction/input_events.h"
-#include "skin/render/blit.h"
 #include "skin/render/painters.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 
 namespace {
-
-constexpr int NoHeaderItem = -1;
 
 void MouseMove(HWND hwnd, WPARAM wParam, int hit) {
   const int old = ReadIntProp(hwnd, PropHmIndex);

@@ -6,17 +6,16 @@
 #include "skin/core/skin_handler.h"
 #include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/interaction/fade.h"
 #include "skin/render/painters.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 
 namespace {
 // The leave blends the hover face once at this level before the normal face fades in.
 constexpr int LeaveBlendLevel = 140;
-constexpr int NoHeaderItem = -1;
 }  // namespace
 
 void TrackLeave(HWND hwnd) {

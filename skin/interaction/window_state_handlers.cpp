@@ -5,10 +5,10 @@
 #include "skin/core/attach.h"
 #include "skin/core/skin_handler.h"
 #include "skin/core/skin_kind.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/interaction/fade.h"
 #include "skin/render/painters.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 

@@ -1,12 +1,12 @@
 // The four faces of a command button, rendered ahead into its face buffers.
 #include "skin/core/skin_state.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/painters.h"
 #include "skin/render/primitives.h"
 #include "skin/render/skin_colors.h"
 #include "skin/render/skin_draw.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 

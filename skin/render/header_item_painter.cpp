@@ -6,12 +6,12 @@
 #include <algorithm>
 
 #include "skin/core/skin_state.h"
+#include "skin/core/visual_state.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/header_items.h"
 #include "skin/render/painters.h"
 #include "skin/render/primitives.h"
 #include "skin/render/skin_draw.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 

@@ -4,9 +4,11 @@
 #include <commctrl.h>
 
 #include "skin/core/button_style.h"
+#include "skin/core/combo_style.h"
 #include "skin/core/skin_handler.h"
 #include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/interaction/fade.h"
 #include "skin/render/gdi_guard.h"
@@ -18,16 +20,11 @@
 #include "skin/render/rounding.h"
 #include "skin/render/skin_colors.h"
 #include "skin/render/skin_draw.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 
 namespace {
 
-constexpr int FullyOpaque = 255;
-// Clear only for CBS_DROPDOWN, the editable drop-down combo; set for simple and
-// drop-down-list combos, whose own painting runs first.
-constexpr LONG_PTR NotEditableDropDownBit = 0x1;
 
 // Shown from its face buffers at full opacity; a running fade ends here.
 LRESULT PaintCommandButton(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam,
@@ -47,7 +44,7 @@ LRESULT PaintComboBox(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, 
   int state = ReadIntProp(hwnd, PropOldState);
   WindowBox box;
   GetWindowBox(hwnd, box);
-  if (!(GetWindowLongPtrW(hwnd, GWL_STYLE) & NotEditableDropDownBit)) {
+  if (IsEditableDropDown(GetWindowLongPtrW(hwnd, GWL_STYLE))) {
     PaintDc paint(hwnd);
     FillSolid(paint, 0, 0, box.Width, box.Height, White);
     FrameSolid(paint, 0, 0, box.Width, box.Height, FrameColorFor(hwnd));
