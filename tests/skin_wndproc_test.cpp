@@ -9,6 +9,7 @@
 #include "skin/core/attach.h"
 #include "skin/core/detach.h"
 #include "skin/render/gdi_guard.h"
+#include "skin/render/skin_bitmaps.h"
 #include "tests/support/skin_test.h"
 
 namespace {
@@ -68,7 +69,8 @@ TEST_F(Routing, DestroyRemovesTheSkinFirstRestoresEverythingAndReleasesTheEngine
     faces.push_back(FaceDc(button, n));
     faces.push_back(reinterpret_cast<HGDIOBJ>(ReadProp(button, FaceBitmapPropName(n))));
   }
-  const HDC artwork[] = {ButtonBitmap, ComboBitmap, CheckBitmap, GlyphBitmap, HeaderBitmap};
+  std::vector<HDC> artwork;
+  for (const SkinBitmap& bitmap : SkinBitmaps) artwork.push_back(*bitmap.surface);
   SendMessageW(button, WM_DESTROY, 0, 0);
   EXPECT_EQ(SkinnedWindowCount, 2);
   EXPECT_EQ(GetWindowLongPtrW(button, GWLP_WNDPROC), procedure);
