@@ -14,33 +14,22 @@ namespace {
 constexpr int ReleaseFadeStart = 60;
 
 // Pressed at once, no fade.
-void ShowPressed(HWND hwnd) {
-  StopTimer(hwnd);
-  WriteProp(hwnd, PropOldState, StatePressed);
-  WriteProp(hwnd, PropAlphaLevel, FullyOpaque);
-  PaintButtonBlend(hwnd, nullptr);
-  WriteProp(hwnd, PropAlphaLevel, 0);
-}
+void ShowPressed(HWND hwnd) { ShowFaceAtOnce(hwnd, StatePressed); }
 
 // Released: the next move counts as an entry again, and the normal face fades in.
 void FadeToNormal(HWND hwnd, int fromLevel) {
   WriteProp(hwnd, PropMouseFlag, 0);
-  WriteProp(hwnd, PropOldState, StateNormal);
-  WriteProp(hwnd, PropAlphaLevel, fromLevel);
-  StartTimer(hwnd);
+  BeginFade(hwnd, StateNormal, fromLevel);
 }
 
 void MouseMove(HWND hwnd) {
   if (ReadIntProp(hwnd, PropMouseFlag) == 0) {
     WriteProp(hwnd, PropMouseFlag, 1);
     TrackLeave(hwnd);
-    WriteProp(hwnd, PropOldState, StateHover);
-    WriteProp(hwnd, PropAlphaLevel, 0);
-    StartTimer(hwnd);
+    BeginFade(hwnd, StateHover, 0);
   } else if (!CursorIsOver(hwnd)) {
     // Dragged off while held (the button keeps the capture): the current face, whole.
-    StopTimer(hwnd);
-    WriteProp(hwnd, PropAlphaLevel, FullyOpaque);
+    StopFade(hwnd);
     PaintButtonBlend(hwnd, nullptr);
   }
 }

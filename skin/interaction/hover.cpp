@@ -37,12 +37,8 @@ LRESULT OnMouseLeave(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, L
   switch (KindOf(hwnd)) {
     case SkinKind::CommandButton:
       WriteProp(hwnd, PropMouseFlag, 0);
-      WriteProp(hwnd, PropOldState, StateHover);
-      WriteProp(hwnd, PropAlphaLevel, LeaveBlendLevel);
-      PaintButtonBlend(hwnd, nullptr);
-      WriteProp(hwnd, PropOldState, StateNormal);
-      WriteProp(hwnd, PropAlphaLevel, 0);
-      StartTimer(hwnd);
+      BlendFace(hwnd, StateHover, LeaveBlendLevel);
+      BeginFade(hwnd, StateNormal, 0);
       break;
     case SkinKind::ComboBox:
     case SkinKind::DriveList:

@@ -43,15 +43,15 @@ LRESULT OnFocusChange(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam,
                       LPARAM lParam) {
   LRESULT result = CallPrevious(previous, hwnd, message, wParam, lParam);
   switch (KindOf(hwnd)) {
-    case SkinKind::CommandButton:
+    case SkinKind::CommandButton: {
       // A button that loses the focus lets go of a press (the space bar's release, or the
       // mouse's, now goes elsewhere): its pressed look ends here too, or it would stay.
-      if (message == WM_KILLFOCUS && ReadIntProp(hwnd, PropOldState) == StatePressed)
-        WriteProp(hwnd, PropOldState, StateNormal);
+      int state = ReadIntProp(hwnd, PropOldState);
+      if (message == WM_KILLFOCUS && state == StatePressed) state = StateNormal;
       RenderButtonFaces(hwnd);
-      WriteProp(hwnd, PropAlphaLevel, 0);
-      StartTimer(hwnd);
+      BeginFade(hwnd, state, 0);
       break;
+    }
     case SkinKind::OptionButton:
       PaintOptionButton(hwnd, StateNormal, true);
       break;

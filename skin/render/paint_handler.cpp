@@ -31,8 +31,7 @@ LRESULT PaintCommandButton(WNDPROC previous, HWND hwnd, UINT message, WPARAM wPa
                            LPARAM lParam) {
   if (!IsFaceDrawnButtonStyle(ReadProp(hwnd, PropOldStyle)))
     return CallPrevious(previous, hwnd, message, wParam, lParam);
-  StopTimer(hwnd);
-  WriteProp(hwnd, PropAlphaLevel, FullyOpaque);
+  StopFade(hwnd);
   PaintDc paint(hwnd);
   PaintButtonBlend(hwnd, paint);
   return 0;
