@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "skin/core/skin_kind.h"
 #include "skin/core/skin_wndproc.h"
+#include "skin/kinds/kind_table.h"
 #include "skin/render/gdi_guard.h"
 #include "tests/support/foreign_window.h"
 #include "tests/support/gdi_capacity.h"

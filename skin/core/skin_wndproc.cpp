@@ -5,15 +5,9 @@
 #include "skin/core/attach.h"
 #include "skin/core/detach.h"
 #include "skin/core/skin_handler.h"
-#include "skin/core/skin_kind.h"
-#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
-#include "skin/interaction/fade.h"
-#include "skin/interaction/hover.h"
-#include "skin/interaction/mouse_keys.h"
-#include "skin/interaction/window_state_handlers.h"
-#include "skin/render/paint_handlers.h"
-#include "skin/render/painters.h"
+#include "skin/engine/handlers.h"
+#include "skin/kinds/kind_table.h"
 
 namespace skin {
 
@@ -79,16 +73,7 @@ constexpr auto Routes = std::to_array<Route>({
 
 BOOL CALLBACK RefreshSiblingProc(HWND hwnd, LPARAM) {
   if (!IsSkinned(hwnd)) return TRUE;
-  switch (KindOf(hwnd)) {
-    case SkinKind::CheckBox:
-      PaintCheckBox(hwnd, StateNormal, true);
-      break;
-    case SkinKind::OptionButton:
-      PaintOptionButton(hwnd, StateNormal, true);
-      break;
-    default:
-      break;
-  }
+  if (const Reaction refresh = KindRowOf(KindOf(hwnd)).refresh) refresh(hwnd);
   return TRUE;
 }
 

@@ -4,8 +4,6 @@
 
 #include "platform/window_services.h"
 #include "skin/core/button_style.h"
-#include "skin/core/skin_handler.h"
-#include "skin/core/skin_kind.h"
 #include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/render/gdi_guard.h"
@@ -94,12 +92,6 @@ BOOL StopTimer(HWND hwnd) {
   // The property stays, holding 0.
   WriteProp(hwnd, PropTimerId, 0);
   return result;
-}
-
-// Every WM_TIMER that reaches a command button is one step, whatever its id.
-LRESULT OnTimer(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (KindOf(hwnd) == SkinKind::CommandButton) StepFade(hwnd);
-  return CallPrevious(previous, hwnd, message, wParam, lParam);
 }
 
 }  // namespace skin

@@ -36,6 +36,4 @@ UINT_PTR StartTimer(HWND hwnd);
 // Stops the window's fade timer; 0 when none was running.
 BOOL StopTimer(HWND hwnd);
 
-LRESULT OnTimer(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
 }  // namespace skin
