@@ -10,9 +10,9 @@
 #include <cstdio>
 
 #include "platform/form_class.h"
-#include "skin/core/attach.h"
 #include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/attach.h"
 #include "skin/interaction/fade.h"
 #include "skin/render/gdi_guard.h"
 

@@ -17,7 +17,7 @@
 #include "site/catalogue.h"
 #include "site/chart_view.h"
 #include "site/site_address.h"
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 #include "skin/render/gdi_guard.h"
 
 namespace {

@@ -1,13 +1,13 @@
 // The routing window procedure and the removal of the skin, both also entered again from
 // inside themselves.
-#include "skin/core/skin_wndproc.h"
+#include "skin/engine/skin_wndproc.h"
 
 #include <algorithm>
 #include <iterator>
 #include <vector>
 
-#include "skin/core/attach.h"
-#include "skin/core/detach.h"
+#include "skin/engine/attach.h"
+#include "skin/engine/detach.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/skin_bitmaps.h"
 #include "tests/support/skin_test.h"

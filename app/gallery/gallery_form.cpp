@@ -10,9 +10,9 @@
 #include "app/resource_ids.h"
 #include "platform/message_box.h"
 #include "platform/twips.h"
-#include "skin/core/attach.h"
 #include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/attach.h"
 
 namespace gallery {
 

@@ -3,8 +3,8 @@
 // skin's work, is decided here for the reactions and by the kind for the two paints.
 #include "skin/engine/handlers.h"
 
-#include "skin/core/attach.h"
 #include "skin/core/skin_handler.h"
+#include "skin/engine/attach.h"
 #include "skin/kinds/kind_table.h"
 
 namespace skin {

@@ -8,9 +8,9 @@
 #include <functional>
 #include <vector>
 
-#include "skin/core/attach.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/attach.h"
 #include "skin/interaction/fade.h"
 #include "skin/render/skin_bitmaps.h"
 #include "tests/stress/fixture_form.h"

@@ -1,4 +1,4 @@
-#include "skin/core/detach.h"
+#include "skin/engine/detach.h"
 
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"

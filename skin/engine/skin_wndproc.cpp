@@ -1,11 +1,11 @@
-#include "skin/core/skin_wndproc.h"
+#include "skin/engine/skin_wndproc.h"
 
 #include <array>
 
-#include "skin/core/attach.h"
-#include "skin/core/detach.h"
 #include "skin/core/skin_handler.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/attach.h"
+#include "skin/engine/detach.h"
 #include "skin/engine/handlers.h"
 #include "skin/kinds/kind_table.h"
 

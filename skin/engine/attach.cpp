@@ -1,8 +1,8 @@
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 
 #include "skin/core/skin_state.h"
-#include "skin/core/skin_wndproc.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/skin_wndproc.h"
 #include "skin/kinds/kind_table.h"
 #include "skin/render/skin_bitmaps.h"
 
