@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "skin/core/skin_state.h"
 #include "skin/render/blit.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/primitives.h"

@@ -10,14 +10,10 @@ namespace skin {
 inline bool SkinInitialized = false;
 // user32 exports TrackMouseEvent; otherwise comctl32's _TrackMouseEvent is used.
 inline bool HasTrackMouseEvent = false;
-// The built-in skin bitmaps, each a memory surface that owns its bitmap (described in
-// skin/render/skin_bitmaps.h).
-inline HDC ButtonBitmap = nullptr;
-inline HDC ComboBitmap = nullptr;
-inline HDC CheckBitmap = nullptr;
-inline HDC GlyphBitmap = nullptr;
-inline HDC HeaderBitmap = nullptr;
 // Windows whose procedure the engine has replaced and not yet restored.
 inline LONG SkinnedWindowCount = 0;
+
+// The five built-in skin bitmaps, the rest of the module state, are kept with their
+// description (skin/render/skin_bitmaps.h).
 
 }  // namespace skin

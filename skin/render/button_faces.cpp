@@ -1,12 +1,12 @@
 // The four faces of a command button: their buffers, and the faces rendered ahead into them.
 #include "skin/render/button_faces.h"
 
-#include "skin/core/skin_state.h"
 #include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/painters.h"
 #include "skin/render/primitives.h"
+#include "skin/render/skin_bitmaps.h"
 #include "skin/render/skin_colors.h"
 #include "skin/render/skin_draw.h"
 

@@ -1,12 +1,12 @@
 // The drop-down button of a combo box or drive list, at the control's right edge.
 #include "skin/core/combo_style.h"
-#include "skin/core/skin_state.h"
 #include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/painters.h"
 #include "skin/render/primitives.h"
 #include "skin/render/rounding.h"
+#include "skin/render/skin_bitmaps.h"
 #include "skin/render/skin_colors.h"
 #include "skin/render/skin_draw.h"
 

@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <string>
 
-#include "skin/core/skin_state.h"
 #include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/painters.h"
 #include "skin/render/primitives.h"
+#include "skin/render/skin_bitmaps.h"
 #include "skin/render/skin_draw.h"
 #include "skin/render/skin_pieces.h"
 

@@ -1,14 +1,21 @@
 #pragma once
-// The five built-in skin bitmaps, described once: each one's name, size, pixel table and the
-// module state that holds its surface. Building and releasing them go through the
-// description, and so do the tests and the benchmarks that look at all of them.
+// The five built-in skin bitmaps, described once: each one's surface, name, size and pixel
+// table. Building and releasing them go through the description, and so do the tests and
+// the benchmarks that look at all of them.
 #include <windows.h>
 
 #include <array>
 
-#include "skin/core/skin_state.h"
-
 namespace skin {
+
+// The surfaces, one for the process, each a memory surface that owns its bitmap: built by
+// the engine's initialisation (SkinWindow), released when the last skinned window is
+// detached, null in between.
+inline HDC ButtonBitmap = nullptr;
+inline HDC ComboBitmap = nullptr;
+inline HDC CheckBitmap = nullptr;
+inline HDC GlyphBitmap = nullptr;
+inline HDC HeaderBitmap = nullptr;
 
 // Sizes of the five surfaces, in the order they are built.
 inline constexpr SIZE ButtonBitmapSize{7, 84};   // four command-button faces, stacked
@@ -32,7 +39,7 @@ extern const COLORREF HeaderPixels[HeaderBitmapSize.cy][HeaderBitmapSize.cx];
 
 struct SkinBitmap {
   const wchar_t* name;     // the name of its surface in the module state
-  HDC* surface;            // where the built surface is kept (skin_state.h)
+  HDC* surface;            // where the built surface is kept (above)
   SIZE size;
   const COLORREF* pixels;  // size.cy rows of size.cx pixels, the top row first
 

@@ -10,6 +10,7 @@
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
 #include "skin/kinds/kind_table.h"
+#include "skin/render/skin_bitmaps.h"
 #include "tests/support/quiet_browser.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include "skin/core/skin_state.h"
 #include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
+#include "skin/render/skin_bitmaps.h"
 #include "skin/render/skin_colors.h"
 #include "tests/support/pixels.h"
 #include "tests/support/recorder.h"
