@@ -55,7 +55,11 @@ int AttachSkin(HWND hwnd) {
   // A kind without state of its own is only subclassed.
   const bool attached = kind.attach ? kind.attach(hwnd, InstallSkinProc) : InstallSkinProc(hwnd);
   DeleteProp(hwnd, PropAttaching);
-  if (!attached) return 0;
+  if (!attached) {
+    // A window gone during its attachment still carries what the attachment wrote.
+    ReleaseWindowProps(hwnd);
+    return 0;
+  }
   // Paint the frame at once through the skin (wParam 1: the whole window).
   SendMessageW(hwnd, WM_NCPAINT, 1, 0);
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);

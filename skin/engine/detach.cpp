@@ -1,5 +1,6 @@
 #include "skin/engine/detach.h"
 
+#include "skin/core/skin_handler.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
 #include "skin/kinds/kind_table.h"
@@ -32,12 +33,21 @@ int DetachSkin(HWND hwnd) {
   // the removal sent it: then that removal restored it and counted it.
   if (ReadProp(hwnd, PropProcAddr) != previous) return 0;
   DeleteProp(hwnd, PropProcAddr);
+  // Anything the skin wrote that the removal of its kind did not take goes too: the mirror
+  // must not hold a window whose messages no longer pass through the skin.
+  ReleaseWindowProps(hwnd);
   SetWindowLongPtrW(hwnd, GWLP_WNDPROC, previous);
   // The control's own procedure now repaints its own frame.
   SendMessageW(hwnd, WM_NCPAINT, 1, 0);
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
   if (--SkinnedWindowCount <= 0) ReleaseEngine();
   return 1;
+}
+
+LRESULT OnNcDestroy(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = CallPrevious(previous, hwnd, message, wParam, lParam);
+  ReleaseWindowProps(hwnd);
+  return result;
 }
 
 BOOL CALLBACK DetachChildProc(HWND hwnd, LPARAM) {

@@ -49,6 +49,7 @@ struct Route {
 // procedure unchanged.
 constexpr auto Routes = std::to_array<Route>({
     {WM_DESTROY, RouteDestroy},
+    {WM_NCDESTROY, OnNcDestroy},
     {WM_SIZE, OnSize},
     {WM_ACTIVATE, OnActivate},
     {WM_SETFOCUS, OnSetFocus},
@@ -69,23 +70,33 @@ constexpr auto Routes = std::to_array<Route>({
     {WM_MOUSELEAVE, OnMouseLeave},
 });
 
-}  // namespace
-
-BOOL CALLBACK RefreshSiblingProc(HWND hwnd, LPARAM) {
-  if (!IsSkinned(hwnd)) return TRUE;
-  if (const Reaction refresh = KindRowOf(KindOf(hwnd)).refresh) refresh(hwnd);
-  return TRUE;
-}
-
-LRESULT CALLBACK SkinWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!hwnd) return 0;
-  // The one property read every message pays.
+LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The one property read every message pays, served from this thread's mirror.
   auto previous = reinterpret_cast<WNDPROC>(ReadProp(hwnd, PropProcAddr));
   if (!previous) return DefWindowProcW(hwnd, message, wParam, lParam);
   for (const Route& route : Routes) {
     if (route.message == message) return route.handler(previous, hwnd, message, wParam, lParam);
   }
   return CallPrevious(previous, hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+BOOL CALLBACK RefreshSiblingProc(HWND hwnd, LPARAM) {
+  // Only windows this thread skinned (those its mirror holds): another thread's window keeps
+  // its state in that thread.
+  if (!ReadProp(hwnd, PropProcAddr)) return TRUE;
+  if (const Reaction refresh = KindRowOf(KindOf(hwnd)).refresh) refresh(hwnd);
+  return TRUE;
+}
+
+std::atomic<MessageCheck> AfterMessageCheck{nullptr};
+
+LRESULT CALLBACK SkinWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!hwnd) return 0;
+  const LRESULT result = Dispatch(hwnd, message, wParam, lParam);
+  if (MessageCheck check = AfterMessageCheck.load(std::memory_order_relaxed)) check(hwnd, message);
+  return result;
 }
 
 }  // namespace skin

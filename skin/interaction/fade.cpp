@@ -14,8 +14,7 @@ namespace skin {
 namespace {
 constexpr int FadeStep = 3;
 
-// One blend of the face of OLDSTATE at the given level. The fade step reads the level
-// once and hands it on: each property read is a round trip on some platforms.
+// One blend of the face of OLDSTATE at the given level, which the caller has read or chosen.
 void BlendCurrentFace(HWND hwnd, HDC dc, int level) {
   // A disabled button shows its disabled face, whatever state it was in.
   if (!IsWindowEnabled(hwnd)) WriteProp(hwnd, PropOldState, StateDisabled);
