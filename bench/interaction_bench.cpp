@@ -11,11 +11,12 @@
 
 #include <cstdio>
 
-#include "skin/core/attach.h"
+#include "platform/form_class.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/attach.h"
 #include "skin/interaction/fade.h"
 #include "skin/render/gdi_guard.h"
-#include "skin/render/visual_state.h"
 #include "tests/support/property_calls.h"
 
 namespace {
@@ -83,12 +84,12 @@ int main() {
   formClass.lpfnWndProc = DefWindowProcW;
   formClass.hInstance = GetModuleHandleW(nullptr);
   formClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  formClass.lpszClassName = L"Form";
+  formClass.lpszClassName = platform::FormClassName;
   RegisterClassExW(&formClass);
-  HWND form = CreateWindowExW(0, L"Form", L"bench", WS_POPUP | WS_VISIBLE, 20, 20, 760, 100,
-                              nullptr, nullptr, nullptr, nullptr);
-  HWND plainForm = CreateWindowExW(0, L"Form", L"plain", WS_POPUP | WS_VISIBLE, 20, 140, 760, 100,
-                                   nullptr, nullptr, nullptr, nullptr);
+  HWND form = CreateWindowExW(0, platform::FormClassName, L"bench", WS_POPUP | WS_VISIBLE, 20, 20,
+                              760, 100, nullptr, nullptr, nullptr, nullptr);
+  HWND plainForm = CreateWindowExW(0, platform::FormClassName, L"plain", WS_POPUP | WS_VISIBLE, 20,
+                                   140, 760, 100, nullptr, nullptr, nullptr, nullptr);
   HWND buttons[ChartButtons];
   HWND plainButtons[ChartButtons];
   for (int i = 0; i < ChartButtons; ++i) {

@@ -19,7 +19,7 @@
 #include "site/chart_view.h"
 #include "site/grid_painter.h"
 #include "site/site_address.h"
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 #include "skin/render/gdi_guard.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include <commctrl.h>
 
-#include "skin/core/attach.h"
-#include "skin/core/detach.h"
+#include "skin/engine/attach.h"
+#include "skin/engine/detach.h"
 #include "skin/interaction/fade.h"
 #include "tests/support/property_calls.h"
 #include "tests/support/skin_test.h"

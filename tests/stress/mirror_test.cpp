@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <thread>
 
-#include "skin/core/attach.h"
-#include "skin/core/detach.h"
 #include "skin/core/skin_state.h"
-#include "skin/core/skin_wndproc.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
-#include "skin/render/visual_state.h"
+#include "skin/engine/attach.h"
+#include "skin/engine/detach.h"
+#include "skin/engine/skin_wndproc.h"
 #include "tests/stress/fixture_form.h"
 #include "tests/stress/stress_settings.h"
 #include "tests/support/pump.h"

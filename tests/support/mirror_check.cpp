@@ -8,8 +8,8 @@
 #include <atomic>
 #include <cstdio>
 
-#include "skin/core/skin_wndproc.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/skin_wndproc.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-// Removal of the skin, and the sibling refresh after a left-button release.
+// Removal of the skin.
 #include <windows.h>
 
 namespace skin {
@@ -16,8 +16,5 @@ LRESULT OnNcDestroy(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LP
 
 // EnumChildWindows callback: detaches each descendant and goes on.
 BOOL CALLBACK DetachChildProc(HWND hwnd, LPARAM unused);
-
-// EnumChildWindows callback: repaints a skinned check box or option button normal.
-BOOL CALLBACK RefreshSiblingProc(HWND hwnd, LPARAM unused);
 
 }  // namespace skin
