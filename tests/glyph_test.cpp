@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 #include "skin/render/painters.h"
 #include "tests/support/skin_test.h"
 

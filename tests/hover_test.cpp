@@ -2,7 +2,7 @@
 // user32 or comctl32, and only a move with the cursor over the control is an entry. (What a
 // leave makes of each kind is tested with the kind.)
 #include "platform/window_services.h"
-#include "skin/core/skin_kind.h"
+#include "skin/kinds/kind_table.h"
 #include "tests/support/pump.h"
 #include "tests/support/skin_test.h"
 

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -11,11 +12,11 @@
 #include <vector>
 
 #include "skin/core/skin_state.h"
+#include "skin/interaction/hit_tests.h"
 #include "skin/render/blit.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/primitives.h"
 #include "skin/render/rounding.h"
-#include "skin/render/skin_bitmap_tables.h"
 #include "skin/render/skin_bitmaps.h"
 #include "skin/render/skin_colors.h"
 #include "tests/support/gdi_capacity.h"
@@ -40,11 +41,10 @@ class Render : public ::testing::Test {
   skin::MemorySurface source_{40, 40};
 };
 
-template <size_t H, size_t W>
-Pixels FromTable(const COLORREF (&table)[H][W]) {
-  Pixels pixels(static_cast<int>(W), static_cast<int>(H));
+Pixels FromTable(const skin::SkinBitmap& bitmap) {
+  Pixels pixels(bitmap.size.cx, bitmap.size.cy);
   for (int y = 0; y < pixels.height(); ++y)
-    for (int x = 0; x < pixels.width(); ++x) pixels.at(x, y) = table[y][x];
+    for (int x = 0; x < pixels.width(); ++x) pixels.at(x, y) = bitmap.Pixel(x, y);
   return pixels;
 }
 
@@ -55,20 +55,14 @@ Pixels FromTable(const COLORREF (&table)[H][W]) {
 // keep no object.
 TEST(SkinBitmaps, EveryPixelIsItsTablesAndTheArtworkSpotValues) {
   skin::BuildSkinBitmaps();
-  const struct {
-    HDC surface;
-    SIZE size;
-    Pixels table;
-    size_t colours;
-  } art[] = {{skin::ButtonBitmap, skin::ButtonBitmapSize, FromTable(skin::ButtonPixels), 222},
-             {skin::ComboBitmap, skin::ComboBitmapSize, FromTable(skin::ComboPixels), 40},
-             {skin::CheckBitmap, skin::CheckBitmapSize, FromTable(skin::CheckPixels), 46},
-             {skin::GlyphBitmap, skin::GlyphBitmapSize, FromTable(skin::GlyphPixels), 158},
-             {skin::HeaderBitmap, skin::HeaderBitmapSize, FromTable(skin::HeaderPixels), 106}};
-  for (const auto& a : art) {
-    const Pixels shown = test::ReadDc(a.surface, 0, 0, a.size.cx, a.size.cy);
-    EXPECT_EQ(shown.Differences(a.table), 0) << a.size.cy;
-    EXPECT_EQ(shown.Colours(), a.colours) << a.size.cy;
+  const std::map<std::wstring, size_t> colourCounts = {{L"ButtonBitmap", 222}, {L"ComboBitmap", 40},
+                                                       {L"CheckBitmap", 46}, {L"GlyphBitmap", 158},
+                                                       {L"HeaderBitmap", 106}};
+  ASSERT_EQ(skin::SkinBitmaps.size(), colourCounts.size());
+  for (const skin::SkinBitmap& a : skin::SkinBitmaps) {
+    const Pixels shown = test::ReadDc(*a.surface, 0, 0, a.size.cx, a.size.cy);
+    EXPECT_EQ(shown.Differences(FromTable(a)), 0) << a.size.cy;
+    EXPECT_EQ(shown.Colours(), colourCounts.at(a.name)) << a.size.cy;
   }
   const struct {
     HDC surface;
@@ -90,8 +84,8 @@ TEST(SkinBitmaps, EveryPixelIsItsTablesAndTheArtworkSpotValues) {
   // the drop-button faces' sides (columns 1 and 3, 5 and 7) alike; each row of each mark one
   // colour; the header's bottom line one colour, and the normal face's separator (column 2)
   // darkest at rows 9 and 10.
-  const Pixels button = FromTable(skin::ButtonPixels), combo = FromTable(skin::ComboPixels);
-  const Pixels check = FromTable(skin::CheckPixels), header = FromTable(skin::HeaderPixels);
+  const Pixels button = test::ReadDc(skin::ButtonBitmap, 0, 0, 7, 84), combo = test::ReadDc(skin::ComboBitmap, 0, 0, 15, 18);
+  const Pixels check = test::ReadDc(skin::CheckBitmap, 0, 0, 18, 24), header = test::ReadDc(skin::HeaderBitmap, 0, 0, 9, 20);
   for (int y = 0; y < 84; ++y) EXPECT_TRUE(y % 21 < 3 || y % 21 > 17 || button.at(0, y) == button.at(6, y)) << y;
   for (int y = 0; y < 18; ++y) EXPECT_TRUE(combo.at(1, y) == combo.at(3, y) && combo.at(5, y) == combo.at(7, y)) << y;
   for (int y = 0; y < 16; ++y)

@@ -1,7 +1,7 @@
 // The engine's core: classification by class name, attaching the skin and taking it off, and
 // the routing window procedure, each also entered again from inside itself, and windows that
 // cannot be attached or vanish on the way.
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 
 #include <algorithm>
 #include <climits>
@@ -9,9 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "skin/core/detach.h"
+#include "skin/engine/detach.h"
 #include "skin/core/skin_kind.h"
-#include "skin/core/skin_wndproc.h"
+#include "skin/kinds/kind_table.h"
+#include "skin/engine/skin_wndproc.h"
 #include "tests/support/foreign_window.h"
 #include "tests/support/gdi_capacity.h"
 #include "tests/support/skin_test.h"

@@ -7,9 +7,10 @@
 #include "app/forms.h"
 #include "app/login_form.h"
 #include "platform/message_loop.h"
-#include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/kinds/kind_table.h"
+#include "skin/render/skin_bitmaps.h"
 #include "tests/support/quiet_browser.h"
 
 namespace {

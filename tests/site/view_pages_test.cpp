@@ -3,9 +3,9 @@
 
 #include "colour/colour_management.h"
 #include "colour/notation.h"
-#include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/kinds/kind_table.h"
 #include "tests/site/view_fixture.h"
 
 namespace {

@@ -14,14 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "skin/core/attach.h"
-#include "skin/core/detach.h"
-#include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/attach.h"
+#include "skin/engine/detach.h"
+#include "skin/kinds/kind_table.h"
 #include "tests/stress/stress_fixture.h"
-#include "tests/support/pump.h"
 #include "tests/support/foreign_window.h"
+#include "tests/support/pump.h"
 #include "tests/support/skin_test.h"
 
 namespace {

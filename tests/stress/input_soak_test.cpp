@@ -10,7 +10,7 @@
 #include "platform/message_loop.h"
 #include "site/catalogue.h"
 #include "site/chart_view.h"
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 #include "skin/interaction/fade.h"
 #include "tests/stress/stress_fixture.h"
 #include "tests/support/message_box_watcher.h"

@@ -5,8 +5,8 @@
 #include "app/login_form.h"
 #include "platform/browser.h"
 #include "platform/message_loop.h"
-#include "skin/core/attach.h"
 #include "skin/core/skin_state.h"
+#include "skin/engine/attach.h"
 #include "tests/stress/stress_fixture.h"
 #include "tests/support/quiet_browser.h"
 

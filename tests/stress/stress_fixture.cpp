@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/gallery/kind_classes.h"
-#include "skin/core/attach.h"
 #include "skin/core/skin_state.h"
+#include "skin/engine/attach.h"
 #include "tests/support/gdi_capacity.h"
 #include "tests/support/pump.h"
 #include "tests/support/recorder.h"
@@ -82,14 +82,16 @@ std::uint32_t FuzzSeed(std::uint32_t fallback) {
   return text ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 0)) : fallback;
 }
 
-void RunAndCount(const Run& run) {
-  // The first display context and the first paints of a process keep a few objects for the
-  // life of the process: the whole form skinned, painted and destroyed once before counting.
+void WarmUp() {
   FixtureForm warm = CreateFixtureForm(true);
   skin::SkinWindow(warm.form);
   test::PumpMessages();
   DestroyWindow(warm.form);
   test::PumpMessages();
+}
+
+void RunAndCount(const Run& run) {
+  WarmUp();
   const int count = Scaled(run.count);
   int wrong = 0;
   size_t heapBefore = 0, heapAfter = 0;

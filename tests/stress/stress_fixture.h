@@ -32,6 +32,10 @@ inline constexpr LONG FixtureWindows = 19;
 // Creates the form (visible, at a fixed place) and its controls; does not skin it.
 FixtureForm CreateFixtureForm(bool allKinds = false);
 
+// The first display context and the first paints of a process keep a few objects for the
+// life of the process: skins, paints and destroys the whole form once before a measurement.
+void WarmUp();
+
 int Scaled(int count);
 std::uint32_t FuzzSeed(std::uint32_t fallback);
 

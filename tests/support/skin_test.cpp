@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "platform/window_services.h"
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 #include "skin/interaction/fade.h"
 #include "skin/render/gdi_guard.h"
 #include "tests/support/pump.h"
