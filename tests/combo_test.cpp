@@ -33,7 +33,8 @@ TEST_F(Combo, TheDropButtonIsPlacedWithItsArrowCentredAndPressedWhileTheListIsOp
   Skin();
   const int bw = GetSystemMetrics(SM_CXVSCROLL) + 1;
   for (HWND c : combos) {
-    const int h = test::WindowSize(c).cy, left = test::DropButtonLeft(c), arrowTop = IsWindowEnabled(c) ? 0 : 4;
+    const int h = test::WindowSize(c).cy, left = test::DropButtonLeft(c);
+    const int arrowTop = IsWindowEnabled(c) ? 0 : 4;  // the grey arrow lies below the black one
     SCOPED_TRACE(testing::Message() << "height " << h << (arrowTop ? ", disabled" : ""));
     int state = StateHover;
     PaintComboButton(c, nullptr, state, true);

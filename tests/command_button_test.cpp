@@ -54,7 +54,8 @@ TEST_F(CommandButton, APaintShowsTheFaceOfItsStateWholeAndEndsTheFade) {
     EXPECT_EQ(LookOf(button_), Look(state, 255, false));
     const test::Pixels shown = test::ReadWindow(button_);
     for (const auto& s : spots)
-      EXPECT_EQ(shown.at(s[0], s[1]), test::Art(ButtonBitmap, s[2], 21 * state + s[3])) << state << ", " << s[0];
+      EXPECT_EQ(shown.at(s[0], s[1]), test::Art(ButtonBitmap, s[2], 21 * state + s[3]))
+          << state << ", " << s[0];
   }
   test::Recorder::Clear();
   for (HWND b : {button_, check, radio}) Repaint(b);
@@ -93,13 +94,16 @@ TEST_F(CommandButton, FacesCarryTheCaptionInItsColourAndTheFocusRectangle) {
     for (int y = 0; y < 23; ++y) {
       for (int x = 0; x < 75; ++x) {
         if (captioned[n].at(x, y) != bare[n].at(x, y)) ++(captioned[n].at(x, y) == ink ? inked : otherInk);
-        const bool onOutline = (x == 2 || x == 72 || y == 2 || y == 20) && x >= 2 && x <= 72 && y >= 2 && y <= 20;
+        const bool onOutline =
+            (x == 2 || x == 72 || y == 2 || y == 20) && x >= 2 && x <= 72 && y >= 2 && y <= 20;
         if (focused[n].at(x, y) != bare[n].at(x, y)) ++(onOutline ? outline : elsewhere);
         // Without the focus, the outline's top row is the face's stretched middle column alone.
-        unfocusedOutline += y == 2 && x >= 3 && x <= 71 && bare[n].at(x, y) != test::Art(ButtonBitmap, 3, 21 * n + 2);
+        unfocusedOutline +=
+            y == 2 && x >= 3 && x <= 71 && bare[n].at(x, y) != test::Art(ButtonBitmap, 3, 21 * n + 2);
       }
     }
-    EXPECT_TRUE(inked > 10 && otherInk == 0) << "face " << n << ": " << inked << " in its colour, " << otherInk;
+    EXPECT_TRUE(inked > 10 && otherInk == 0)
+        << "face " << n << ": " << inked << " in its colour, " << otherInk;
     EXPECT_TRUE(outline > 40 && elsewhere == 0 && unfocusedOutline == 0)
         << "face " << n << ": " << outline << " on the outline, " << elsewhere << " elsewhere, "
         << unfocusedOutline << " without the focus";
@@ -207,7 +211,8 @@ TEST_F(CommandButton, TheFocusRendersTheFacesAndAPressEndsWithTheFocus) {
   SetFocus(button_);
   for (HWND b : {button_, other_}) {
     EXPECT_EQ(LookOf(b), Look(StateNormal, 0, true));
-    EXPECT_GT(FaceOf(b, StateNormal).Differences(before[b == other_]), 40) << "no focus rectangle drawn or taken";
+    EXPECT_GT(FaceOf(b, StateNormal).Differences(before[b == other_]), 40)
+        << "no focus rectangle drawn or taken";
   }
   for (const auto& [message, wParam] :
        {std::pair(WM_KEYDOWN, WPARAM{VK_SPACE}), std::pair(WM_LBUTTONDOWN, WPARAM{MK_LBUTTON})}) {

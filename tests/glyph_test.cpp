@@ -28,7 +28,8 @@ using Glyph = test::SkinTest;
 TEST_F(Glyph, EachStateAndCheckValueHasItsLookCentredInTheGlyphBox) {
   Skin();  // the artwork first: the cases read it; the controls are attached one by one
   const SIZE box = test::GlyphBox();
-  const int tx = Centre(box.cx - 9), ty = Centre(box.cy - 8), sx = Centre(box.cx - 7), sy = Centre(box.cy - 7);
+  const int tx = Centre(box.cx - 9), ty = Centre(box.cy - 8);  // the 9 x 8 tick
+  const int sx = Centre(box.cx - 7), sy = Centre(box.cy - 7);  // the 7 x 7 square
   const int dx = Centre(box.cx - 5), top21 = test::GlyphTop(21);
   const int dy = static_cast<int>(std::nearbyint(top21 + (box.cy - 5) / 2.0)) - top21;
   struct Spot {
@@ -45,7 +46,8 @@ TEST_F(Glyph, EachStateAndCheckValueHasItsLookCentredInTheGlyphBox) {
   } cases[] = {
       {CheckBoxClass, 21, BST_UNCHECKED, true, StateNormal,
        {{0, 0, test::FrameBlue}, {box.cx - 1, box.cy - 1, test::FrameBlue}, {1, 1, White}, {0, -1, Own}}},
-      {CheckBoxClass, 21, BST_UNCHECKED, true, StateHover, {{0, 0, test::FrameBlue}, {1, 1, Art(GlyphBitmap, 1, 17)}}},
+      {CheckBoxClass, 21, BST_UNCHECKED, true, StateHover,
+       {{0, 0, test::FrameBlue}, {1, 1, Art(GlyphBitmap, 1, 17)}}},
       {CheckBoxClass, 21, BST_UNCHECKED, true, StatePressed,
        {{box.cx - 1, box.cy - 1, test::PressedFrame}, {1, 1, Art(GlyphBitmap, 1, 30)}}},
       {CheckBoxClass, 21, BST_UNCHECKED, false, StatePressed, {{0, 0, test::PaleFrame}, {1, 1, White}}},
@@ -57,17 +59,21 @@ TEST_F(Glyph, EachStateAndCheckValueHasItsLookCentredInTheGlyphBox) {
        {{0, 0, test::FrameBlue}, {tx + 3, ty + 7, Art(CheckBitmap, 3, 7)}, {0, -1, Own}}},
       {CheckBoxClass, 21, BST_CHECKED, false, StateNormal, {{tx + 8, ty, Art(CheckBitmap, 9 + 8, 0)}}},
       {CheckBoxClass, 21, BST_INDETERMINATE, true, StateNormal,
-       {{sx, sy, Art(CheckBitmap, 1, 9)}, {sx + 6, sy + 6, Art(CheckBitmap, 7, 15)}, {sx + 3, sy - 1, White}}},
+       {{sx, sy, Art(CheckBitmap, 1, 9)}, {sx + 6, sy + 6, Art(CheckBitmap, 7, 15)},
+        {sx + 3, sy - 1, White}}},
       {CheckBoxClass, 21, BST_INDETERMINATE, false, StateNormal,
        {{sx, sy, Art(CheckBitmap, 10, 9)}, {sx + 6, sy + 6, Art(CheckBitmap, 16, 15)}}},
-      {OptionButtonClass, 21, BST_UNCHECKED, true, StateNormal, {{2, 2, Art(GlyphBitmap, 2, 2)}, {0, 0, Own}}},
+      {OptionButtonClass, 21, BST_UNCHECKED, true, StateNormal,
+       {{2, 2, Art(GlyphBitmap, 2, 2)}, {0, 0, Own}}},
       {OptionButtonClass, 21, BST_CHECKED, true, StateHover,
-       {{2, 2, Art(GlyphBitmap, 2, 15)}, {dx + 2, dy + 2, Art(CheckBitmap, 4, 20)}, {dx + 1, dy, Art(CheckBitmap, 3, 18)}}},
+       {{2, 2, Art(GlyphBitmap, 2, 15)}, {dx + 2, dy + 2, Art(CheckBitmap, 4, 20)},
+        {dx + 1, dy, Art(CheckBitmap, 3, 18)}}},
       {OptionButtonClass, 21, BST_CHECKED, true, StatePressed,
        {{2, 2, Art(GlyphBitmap, 2, 28)}, {box.cx - 1, box.cy - 1, Own}}},
       {OptionButtonClass, 21, BST_CHECKED, false, StatePressed,
        {{2, 2, Art(GlyphBitmap, 2, 41)}, {dx + 2, dy + 2, Art(CheckBitmap, 13, 20)}}},
-      {OptionButtonClass, 21, BST_INDETERMINATE, true, StateNormal, {{dx + 2, dy + 2, Art(GlyphBitmap, dx + 2, dy + 2)}}},
+      {OptionButtonClass, 21, BST_INDETERMINATE, true, StateNormal,
+       {{dx + 2, dy + 2, Art(GlyphBitmap, dx + 2, dy + 2)}}},
   };
   std::vector<HWND> windows;
   for (const auto& c : cases) {
@@ -86,7 +92,8 @@ TEST_F(Glyph, EachStateAndCheckValueHasItsLookCentredInTheGlyphBox) {
     });
     const int top = test::GlyphTop(c.height);
     test::Dab(w, 0, top - 1, Own, box.cx, box.cy + 1);
-    EXPECT_EQ(c.cls == CheckBoxClass ? PaintCheckBox(w, c.state, true) : PaintOptionButton(w, c.state, true), 1);
+    const auto paint = c.cls == CheckBoxClass ? PaintCheckBox : PaintOptionButton;
+    EXPECT_EQ(paint(w, c.state, true), 1);
     EXPECT_EQ(Prop(w, PropOldState), c.state);
     const test::Pixels shown = test::ReadWindow(w);
     for (const Spot& s : c.spots)

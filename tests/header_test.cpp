@@ -36,12 +36,15 @@ class Header : public test::SkinTest {
         if (shown.at(item * ItemWidth + 8, 17) == Art(HeaderBitmap, strip + 1, 17)) strips[item] = strip;
     return strips;
   }
-  void Send(UINT message, int x, WPARAM keys = 0) const { SendMessageW(header_, message, keys, test::At(x, 10)); }
+  void Send(UINT message, int x, WPARAM keys = 0) const {
+    SendMessageW(header_, message, keys, test::At(x, 10));
+  }
   // Pixels of an item off the bare normal strip: its text.
   static int Ink(const test::Pixels& shown, int item) {
     int n = 0;
     for (int y = 1; y < 19; ++y)
-      for (int x = ItemWidth * item + 2; x < ItemWidth * item + 78; ++x) n += shown.at(x, y) != Art(HeaderBitmap, 1, y);
+      for (int x = ItemWidth * item + 2; x < ItemWidth * item + 78; ++x)
+        n += shown.at(x, y) != Art(HeaderBitmap, 1, y);
     return n;
   }
   HWND header_ = nullptr;
@@ -88,7 +91,8 @@ TEST_F(Header, ItemsArePaintedInTheirStatesWithTheirTextsAndTheWholeOverTheBackg
   WriteProp(empty, PropHdIndex, -1);
   Repaint(empty);
   shown = test::ReadWindow(empty);
-  for (int y = 0; y < 20; ++y) EXPECT_EQ(shown.Count(Art(HeaderBitmap, 1, y), 0, y, 300, 1), 300) << "row " << y;
+  for (int y = 0; y < 20; ++y)
+    EXPECT_EQ(shown.Count(Art(HeaderBitmap, 1, y), 0, y, 300, 1), 300) << "row " << y;
 }
 
 // Hovering moves item by item (a shared edge belongs to the lower item); a press outside the

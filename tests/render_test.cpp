@@ -84,10 +84,14 @@ TEST(SkinBitmaps, EveryPixelIsItsTablesAndTheArtworkSpotValues) {
   // the drop-button faces' sides (columns 1 and 3, 5 and 7) alike; each row of each mark one
   // colour; the header's bottom line one colour, and the normal face's separator (column 2)
   // darkest at rows 9 and 10.
-  const Pixels button = test::ReadDc(skin::ButtonBitmap, 0, 0, 7, 84), combo = test::ReadDc(skin::ComboBitmap, 0, 0, 15, 18);
-  const Pixels check = test::ReadDc(skin::CheckBitmap, 0, 0, 18, 24), header = test::ReadDc(skin::HeaderBitmap, 0, 0, 9, 20);
-  for (int y = 0; y < 84; ++y) EXPECT_TRUE(y % 21 < 3 || y % 21 > 17 || button.at(0, y) == button.at(6, y)) << y;
-  for (int y = 0; y < 18; ++y) EXPECT_TRUE(combo.at(1, y) == combo.at(3, y) && combo.at(5, y) == combo.at(7, y)) << y;
+  const Pixels button = test::ReadDc(skin::ButtonBitmap, 0, 0, 7, 84);
+  const Pixels combo = test::ReadDc(skin::ComboBitmap, 0, 0, 15, 18);
+  const Pixels check = test::ReadDc(skin::CheckBitmap, 0, 0, 18, 24);
+  const Pixels header = test::ReadDc(skin::HeaderBitmap, 0, 0, 9, 20);
+  for (int y = 0; y < 84; ++y)
+    EXPECT_TRUE(y % 21 < 3 || y % 21 > 17 || button.at(0, y) == button.at(6, y)) << y;
+  for (int y = 0; y < 18; ++y)
+    EXPECT_TRUE(combo.at(1, y) == combo.at(3, y) && combo.at(5, y) == combo.at(7, y)) << y;
   for (int y = 0; y < 16; ++y)
     for (int left : {0, 9}) EXPECT_LE(check.Crop(left, y, 9, 1).Colours(), 2u) << left << ", " << y;
   EXPECT_EQ(header.Crop(0, 19, 9, 1).Colours(), 1u);
@@ -138,7 +142,9 @@ TEST_F(Render, GlyphShapesCirclesAndTheCheckBoxFillBands) {
   for (int frame = 0; frame < 4; ++frame) {
     const Pixels circle = glyph.Crop(0, frame * Side, Side, Side);
     std::set<COLORREF> ring;  // colours next to a key pixel or the frame's edge
-    auto out = [&](int x, int y) { return x < 0 || y < 0 || x >= Side || y >= Side || circle.at(x, y) == Key; };
+    auto out = [&](int x, int y) {
+      return x < 0 || y < 0 || x >= Side || y >= Side || circle.at(x, y) == Key;
+    };
     bool mirrored = true;
     for (int y = 0; y < Side; ++y) {
       for (int x = 0; x < Side; ++x) {

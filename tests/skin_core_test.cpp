@@ -77,9 +77,9 @@ TEST_F(Core, EachKindGetsItsPropertiesAndLosesThemAllAgain) {
   ASSERT_EQ(SkinWindow(form()), 1);
   EXPECT_EQ(SkinnedWindowCount, static_cast<LONG>(windows.size()) + 1);
   EXPECT_EQ(ReadProp(form(), PropProcAddr), reinterpret_cast<LONG_PTR>(&test::RecordingProc));
-  const wchar_t* const everyProperty[] = {PropProcAddr, PropOldStyle, PropMouseFlag, PropTimerId, PropOldState,
-                                          PropAlphaLevel, PropHdIndex, PropHmIndex, PropAttaching,
-                                          FaceDcPropName(0), FaceBitmapPropName(3)};
+  const wchar_t* const everyProperty[] = {PropProcAddr, PropOldStyle,   PropMouseFlag, PropTimerId,
+                                          PropOldState, PropAlphaLevel, PropHdIndex,   PropHmIndex,
+                                          PropAttaching, FaceDcPropName(0), FaceBitmapPropName(3)};
   for (size_t i = 0; i < windows.size(); ++i) {
     HWND w = windows[i];
     const auto& k = kinds[i];

@@ -51,7 +51,8 @@ const struct {
                 {WM_CAPTURECHANGED, Draw::Zero, Draw::Handle}, {WM_CANCELMODE, Draw::Zero, Draw::Zero},
                 {WM_NULL, Draw::Any, Draw::Any},           {WM_KEYDOWN, Draw::Key, Draw::Any, true},
                 {WM_KEYUP, Draw::Key, Draw::Any, true},    {WM_MOUSEMOVE, Draw::Buttons, Draw::Point, true},
-                {WM_LBUTTONDOWN, Draw::LeftButton, Draw::Point, true}, {WM_LBUTTONUP, Draw::Zero, Draw::Point, true},
+                {WM_LBUTTONDOWN, Draw::LeftButton, Draw::Point, true},
+                {WM_LBUTTONUP, Draw::Zero, Draw::Point, true},
                 {WM_LBUTTONDBLCLK, Draw::LeftButton, Draw::Point, true}};
 
 std::mt19937 random;
@@ -67,7 +68,8 @@ LONG_PTR Drawn(Draw draw) {
     case Draw::Bit: return Between(0, 1);
     case Draw::Few: return Between(0, 4);
     case Draw::Point: return MAKELPARAM(coordinates[Between(0, 4)], coordinates[Between(0, 4)]);
-    case Draw::Handle: return Between(0, 3) ? reinterpret_cast<LONG_PTR>(handles[random() % handles.size()]) : 0;
+    case Draw::Handle:
+      return Between(0, 3) ? reinterpret_cast<LONG_PTR>(handles[random() % handles.size()]) : 0;
     case Draw::Key: return Between(0, 3) ? VK_SPACE : random() & 0xFFFF;
     case Draw::Buttons: return Between(0, 1) ? MK_LBUTTON : random() & 0x7F;
     case Draw::LeftButton: return MK_LBUTTON;
@@ -94,10 +96,12 @@ void SendOne(HWND w, SkinKind kind, int i) {
   } else if (pick == std::size(Messages)) {
     RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   } else if (pick == std::size(Messages) + 1) {
-    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | static_cast<UINT>(random() & (SWP_NOMOVE | SWP_NOSIZE));
+    const UINT moves = static_cast<UINT>(random() & (SWP_NOMOVE | SWP_NOSIZE));
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | moves;
     WINDOWPOS pos{w, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags};
     SendMessageW(w, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
-  } else if (kind == SkinKind::CommandButton || kind == SkinKind::CheckBox || kind == SkinKind::OptionButton) {
+  } else if (kind == SkinKind::CommandButton || kind == SkinKind::CheckBox ||
+             kind == SkinKind::OptionButton) {
     SendMessageW(w, BM_SETCHECK, Between(0, 3), 0);
   } else if (kind == SkinKind::ComboBox || kind == SkinKind::DriveList) {
     SendMessageW(w, CB_SHOWDROPDOWN, random() & 1, 0);
@@ -108,7 +112,8 @@ void SendOne(HWND w, SkinKind kind, int i) {
 
 // A header's indices name one of its items or none; elsewhere they are absent (0).
 void ExpectPropertiesInRange(HWND w) {
-  const int items = KindOf(w) == SkinKind::Header ? static_cast<int>(SendMessageW(w, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  const bool header = KindOf(w) == SkinKind::Header;
+  const int items = header ? static_cast<int>(SendMessageW(w, HDM_GETITEMCOUNT, 0, 0)) : 1;
   const struct {
     const wchar_t* name;
     int low, high;
@@ -137,7 +142,8 @@ TEST(Fuzz, EveryKindSurvivesAndComesBackAsItWas) {
   }
   ASSERT_EQ(SkinWindow(f.form), 1);
   AttachSkin(info.hwndList);
-  HWND destroyed = CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 5, 5, f.form, nullptr, nullptr, nullptr);
+  HWND destroyed =
+      CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 5, 5, f.form, nullptr, nullptr, nullptr);
   DestroyWindow(destroyed);
   handles = f.All();
   handles.insert(handles.end(), {info.hwndList, foreign.hwnd(), destroyed, nullptr});

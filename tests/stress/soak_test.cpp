@@ -45,8 +45,8 @@ const stress::Run SoakRuns[] = {
        const bool shown = app::soft().IsLoaded();
        app::soft().Unload();
        platform::ProcessPendingMessages();
-       return shown && !app::Form1().IsLoaded() && platform::LoadedFormCount() == 0 && SkinnedWindowCount == 0 &&
-              !SkinInitialized;
+       return shown && !app::Form1().IsLoaded() && platform::LoadedFormCount() == 0 &&
+              SkinnedWindowCount == 0 && !SkinInitialized;
      },
      [] { platform::SetBrowserFactory({}); }},
 };

@@ -22,8 +22,8 @@ namespace {
 constexpr long long HeapNoiseBytes = 2048;
 
 HWND Add(HWND parent, const wchar_t* cls, DWORD style, int x, int y, int w, int h, DWORD exStyle = 0) {
-  HWND child = CreateWindowExW(exStyle, cls, L"Item", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+  HWND child = CreateWindowExW(exStyle, cls, L"Item", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   return child;
 }

@@ -45,7 +45,8 @@ int BitmapSize(HGDIOBJ bitmap) {
 }
 
 bool HasRoundedRegion(HWND hwnd, int w, int h) {
-  skin::GdiObject<HRGN> actual(CreateRectRgn(0, 0, 0, 0)), rounded(CreateRoundRectRgn(0, 0, w + 1, h + 1, 3, 3));
+  skin::GdiObject<HRGN> actual(CreateRectRgn(0, 0, 0, 0));
+  skin::GdiObject<HRGN> rounded(CreateRoundRectRgn(0, 0, w + 1, h + 1, 3, 3));
   return GetWindowRgn(hwnd, actual) != ERROR && EqualRgn(actual, rounded);
 }
 
@@ -71,7 +72,8 @@ SIZE GlyphBox() { return {GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_
 int DropButtonLeft(HWND combo) { return WindowSize(combo).cx - GetSystemMetrics(SM_CXVSCROLL) - 2; }
 
 Look LookOf(HWND button) {
-  return {Prop(button, skin::PropOldState), Prop(button, skin::PropAlphaLevel), Prop(button, skin::PropTimerId) != 0};
+  using namespace skin;
+  return {Prop(button, PropOldState), Prop(button, PropAlphaLevel), Prop(button, PropTimerId) != 0};
 }
 
 int RunFade(HWND button, UINT_PTR id) {
