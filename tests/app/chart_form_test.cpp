@@ -63,6 +63,7 @@ TEST_F(ChartWindow, OpensOnTheStartPageAndEachButtonLoadsItsPageOnEveryClick) {
   EXPECT_EQ(requests[0].address, L"https://www.tintora.example/b");
   EXPECT_FALSE(requests[0].parentSkinned);
   EXPECT_TRUE(skin::IsSkinned(soft().hwnd()));
+  EXPECT_EQ(skin::SkinnedWindowCount, 14);  // the form, its twelve buttons and the browser
   const wchar_t* pages[12] = {
       L"/soft/qovu/cmyk-color.html",  L"/soft/qovu/rgb-color.html", L"/soft/qovu/PANTONE CU.htm",
       L"/soft/qovu/PANTONE U.htm",    L"/soft/qovu/PANTONE C.htm",  L"/soft/qovu/new_page_RAL.htm",
@@ -73,6 +74,7 @@ TEST_F(ChartWindow, OpensOnTheStartPageAndEachButtonLoadsItsPageOnEveryClick) {
     Click(Button(number));
     Click(Button(number));
     SendMessageW(Button(number), BM_CLICK, 0, 0);
+    EXPECT_TRUE(skin::IsSkinned(Button(number)));
     ASSERT_EQ(requests.size(), 3u) << "Command" << number;
     for (const Request& r : requests) EXPECT_EQ(r.address, Address(pages[number - 1])) << "Command" << number;
   }
@@ -159,27 +161,6 @@ TEST_F(ChartWindow, AFormThatFailsToBeCreatedLeavesTheLoadedFormsAsTheyWere) {
   EXPECT_FALSE(Form2().IsLoaded());
   EXPECT_EQ(platform::LoadedFormCount(), 1);
   EXPECT_TRUE(soft().IsLoaded());
-}
-
-// Through the real dialog: the engine is released with the dialog and built again for the
-// main window, whose form, twelve buttons and browser window are skinned.
-TEST_F(ChartWindow, LoginLeadsHereThroughTheRealDialog) {
-  soft().Unload();
-  app::Form1().Show();
-  HWND dialog = app::Form1().hwnd();
-  const HDC dialogArtwork = skin::ButtonBitmap;
-  requests.clear();
-  SetWindowTextW(app::Form1().Control(L"txtPassword"), app::LoginPassword);
-  Click(app::Form1().Control(L"cmdOK"));
-  EXPECT_FALSE(IsWindow(dialog));
-  ASSERT_TRUE(soft().IsLoaded());
-  EXPECT_TRUE(skin::SkinInitialized);
-  EXPECT_EQ(GetObjectType(dialogArtwork), 0u);
-  EXPECT_EQ(GetObjectType(skin::ButtonBitmap), static_cast<DWORD>(OBJ_MEMDC));
-  EXPECT_EQ(skin::SkinnedWindowCount, 14);
-  for (int number = 1; number <= 12; ++number) EXPECT_TRUE(skin::IsSkinned(Button(number)));
-  ASSERT_EQ(requests.size(), 1u);
-  EXPECT_EQ(requests[0].address, Address(app::StartPagePath));
 }
 
 }  // namespace

@@ -8,8 +8,10 @@
 #include "platform/message_loop.h"
 #include "site/chart_view.h"
 #include "site/site_address.h"
+#include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/render/primitives.h"
 
 namespace {
 
@@ -31,11 +33,7 @@ class ChartSite : public ::testing::Test {
     platform::ProcessPendingMessages();
     EXPECT_EQ(skin::SkinnedWindowCount, 0);
   }
-  std::wstring Address() const {
-    wchar_t text[512] = {};
-    GetWindowTextW(view_->Window(), text, 512);
-    return text;
-  }
+  std::wstring Address() const { return skin::WindowText(view_->Window()); }
   // A key as the message loop delivers it: the form sees it first.
   static void Press(HWND target, WPARAM key) {
     PostMessageW(target, WM_KEYDOWN, key, 1);
@@ -45,16 +43,13 @@ class ChartSite : public ::testing::Test {
   site::ChartView* view_ = nullptr;
 };
 
-TEST_F(ChartSite, TheDefaultSiteIsDrawnInTheBrowsersPlace) {
-  wchar_t className[64] = {};
-  GetClassNameW(view_->Window(), className, 64);
-  EXPECT_STREQ(className, site::ChartViewClassName);
+// The start page in the browser's place, skinned; each of its cards opens the address its
+// button asks for.
+TEST_F(ChartSite, EachCardOfTheStartPageOpensTheAddressItsButtonAsksFor) {
+  EXPECT_EQ(skin::WindowClassName(view_->Window()), site::ChartViewClassName);
   EXPECT_EQ(Address(), std::wstring(app::ChartSiteBase) + app::StartPagePath);
   EXPECT_EQ(view_->CurrentPage().id, site::PageId::Start);
   EXPECT_TRUE(skin::IsSkinned(view_->Pane()));
-}
-
-TEST_F(ChartSite, EachCardOpensTheAddressItsButtonAsksFor) {
   for (const app::ChartButton& button : app::ChartButtons) {
     SendMessageW(soft().Control(button.name), BM_CLICK, 0, 0);
     const std::wstring fromButton = Address();
@@ -65,36 +60,24 @@ TEST_F(ChartSite, EachCardOpensTheAddressItsButtonAsksFor) {
     for (size_t i = 0; i < cards.swatches.size(); ++i)
       if (cards.swatches[i].lines.at(0) == button.caption) index = static_cast<int>(i);
     ASSERT_GE(index, 0) << button.name;
-    RECT card = view_->CellOnScreen({0, index});
-    LPARAM centre = MAKELPARAM((card.left + card.right) / 2, (card.top + card.bottom) / 2);
+    const RECT card = view_->CellOnScreen({0, index});
+    const LPARAM centre = MAKELPARAM((card.left + card.right) / 2, (card.top + card.bottom) / 2);
     SendMessageW(view_->Pane(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
     SendMessageW(view_->Pane(), WM_LBUTTONUP, 0, centre);
     EXPECT_EQ(Address(), fromButton) << button.name;
   }
 }
 
-TEST_F(ChartSite, TabReachesTheViewAndThePagesOwnControls) {
-  HWND last = soft().Control(L"Command12");
-  SetFocus(last);
-  Press(last, VK_TAB);
+// Tab reaches the view after the last button and the page's own controls after the view;
+// the scroll and arrow keys reach the view, and Enter in the converter's text box converts
+// (the form has no default button to take it).
+TEST_F(ChartSite, TheFormLeavesTheViewAndThePagesControlsTheirKeys) {
+  SetFocus(soft().Control(L"Command12"));
+  Press(GetFocus(), VK_TAB);
   EXPECT_EQ(GetFocus(), view_->Pane());
   Press(view_->Pane(), VK_TAB);
   EXPECT_EQ(GetFocus(), soft().Control(L"Command1"));
 
-  SendMessageW(soft().Control(L"Command12"), BM_CLICK, 0, 0);  // the converter
-  SetFocus(view_->Pane());
-  Press(view_->Pane(), VK_TAB);
-  HWND input = GetFocus();
-  wchar_t className[16] = {};
-  GetClassNameW(input, className, 16);
-  EXPECT_STREQ(className, L"Edit");
-  EXPECT_EQ(GetParent(input), view_->Pane());
-  Press(input, VK_TAB);  // the Convert button, then the chart buttons
-  Press(GetFocus(), VK_TAB);
-  EXPECT_EQ(GetFocus(), soft().Control(L"Command1"));
-}
-
-TEST_F(ChartSite, TheFormLeavesTheViewItsKeys) {
   SendMessageW(soft().Control(L"Command1"), BM_CLICK, 0, 0);  // CMYK, a long page
   SetFocus(view_->Pane());
   Press(view_->Pane(), VK_NEXT);
@@ -105,15 +88,19 @@ TEST_F(ChartSite, TheFormLeavesTheViewItsKeys) {
   Press(view_->Pane(), VK_RIGHT);
   EXPECT_EQ(view_->Selection(), (site::SwatchRef{0, 1}));
 
-  // Enter in the converter's text box converts; the form has no default button to take it.
-  SendMessageW(soft().Control(L"Command12"), BM_CLICK, 0, 0);
+  SendMessageW(soft().Control(L"Command12"), BM_CLICK, 0, 0);  // the converter
   SetFocus(view_->Pane());
   Press(view_->Pane(), VK_TAB);
   HWND input = GetFocus();
+  EXPECT_EQ(skin::WindowClassName(input), L"Edit");
+  EXPECT_EQ(GetParent(input), view_->Pane());
   SetWindowTextW(input, L"#663399");
   const size_t before = view_->CurrentPage().sections.size();
   Press(input, VK_RETURN);
   EXPECT_GT(view_->CurrentPage().sections.size(), before);
+  Press(input, VK_TAB);  // the Convert button, then the chart buttons
+  Press(GetFocus(), VK_TAB);
+  EXPECT_EQ(GetFocus(), soft().Control(L"Command1"));
 }
 
 }  // namespace

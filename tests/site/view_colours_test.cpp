@@ -1,7 +1,5 @@
 // Swatches on screen, read back from the window: each patch shows the colour its chart
 // says, with the values taken from the standards, not from our own tables.
-#include <cstdlib>
-
 #include "colour/colour_management.h"
 #include "tests/site/view_fixture.h"
 
@@ -17,41 +15,36 @@ constexpr wchar_t Common[] = L"/soft/qovu/jdcolor.html";
 constexpr wchar_t Chinese[] = L"/soft/qovu/zywdzcolor.html";
 constexpr wchar_t Codes[] = L"/soft/qovu/ysdmcolor.html";
 
-struct SwatchCase {
-  const wchar_t* path;
-  const wchar_t* label;  // the swatch's first label line (the Chinese table: its second)
-  size_t line;
-  unsigned rgb;          // from the CSS Color Module, or the cube's own definition
-};
-
-const SwatchCase SwatchCases[] = {
-    {Common, L"rebeccapurple", 0, 0x663399},  {Common, L"cornflowerblue", 0, 0x6495ED},
-    {Common, L"darkslategrey", 0, 0x2F4F4F},  {Common, L"ivory", 0, 0xFFFFF0},
-    {Chinese, L"aqua", 1, 0x00FFFF},          {Chinese, L"tomato", 1, 0xFF6347},
-    {Chinese, L"yellowgreen", 1, 0x9ACD32},   {Codes, L"navy", 0, 0x000080},
-    {Codes, L"goldenrod", 0, 0xDAA520},       {Codes, L"mediumorchid", 0, 0xBA55D3},
-    // The cubes: levels 00, 33 ... FF, and round(i × 255 / 7) = 00 24 49 6D 92 B6 DB FF.
-    {Rgb216, L"#336699", 0, 0x336699},        {Rgb216, L"#FFCC00", 0, 0xFFCC00},
-    {Rgb216, L"#000000", 0, 0x000000},        {Rgb512, L"#246DB6", 0, 0x246DB6},
-    {Rgb512, L"#DB4992", 0, 0xDB4992},        {Rgb512, L"#FFFFFF", 0, 0xFFFFFF},
-};
-
 TEST_F(ChartViewTest, NamedAndCubeSwatchesShowTheirStandardColours) {
+  const struct {
+    const wchar_t* path;
+    const wchar_t* label;  // the swatch's first label line (the Chinese table: its second)
+    size_t line;
+    unsigned rgb;          // from the CSS Color Module, or the cube's own definition
+  } swatches[] = {
+      {Common, L"rebeccapurple", 0, 0x663399},  {Common, L"cornflowerblue", 0, 0x6495ED},
+      {Common, L"darkslategrey", 0, 0x2F4F4F},  {Common, L"ivory", 0, 0xFFFFF0},
+      {Chinese, L"aqua", 1, 0x00FFFF},          {Chinese, L"tomato", 1, 0xFF6347},
+      {Chinese, L"yellowgreen", 1, 0x9ACD32},   {Codes, L"navy", 0, 0x000080},
+      {Codes, L"goldenrod", 0, 0xDAA520},       {Codes, L"mediumorchid", 0, 0xBA55D3},
+      // The cubes: levels 00, 33 ... FF, and round(i × 255 / 7) = 00 24 49 6D 92 B6 DB FF.
+      {Rgb216, L"#336699", 0, 0x336699},        {Rgb216, L"#FFCC00", 0, 0xFFCC00},
+      {Rgb216, L"#000000", 0, 0x000000},        {Rgb512, L"#246DB6", 0, 0x246DB6},
+      {Rgb512, L"#DB4992", 0, 0xDB4992},        {Rgb512, L"#FFFFFF", 0, 0xFFFFFF},
+  };
   const wchar_t* open = nullptr;
-  for (const SwatchCase& c : SwatchCases) {
-    if (open != c.path) Open(open = c.path);
-    site::SwatchRef ref = Find(c.label, c.line);
-    ASSERT_TRUE(ref.valid()) << std::wstring(c.label).c_str();
-    EXPECT_EQ(ChipOnScreen(ref), Rgb(c.rgb)) << std::wstring(c.label).c_str();
+  for (const auto& s : swatches) {
+    if (open != s.path) Open(open = s.path);
+    const site::SwatchRef ref = Find(s.label, s.line);
+    ASSERT_TRUE(ref.valid()) << std::wstring(s.label).c_str();
+    EXPECT_EQ(ChipOnScreen(ref), Rgb(s.rgb)) << std::wstring(s.label).c_str();
   }
-}
-
-TEST_F(ChartViewTest, ChartsHaveAllTheirColours) {
+  // Every chart has all its colours: 3 ink pairs × 4 black levels × 11 × 11 tints and
+  // black alone from 0 to 100 in 5s on the CMYK chart.
   const struct {
     const wchar_t* path;
     size_t swatches;
   } charts[] = {{Rgb216, 216}, {Rgb512, 512}, {Common, 148}, {Chinese, 148}, {Codes, 148},
-                // 3 ink pairs × 4 black levels × 11 × 11, and black alone 0 to 100 in 5s.
                 {Cmyk, 3 * 4 * 121 + 21}};
   for (const auto& chart : charts) {
     Open(chart.path);
@@ -73,19 +66,13 @@ TEST_F(ChartViewTest, CmykTintsShowWhatThePressPrints) {
                {L"C0 M40", L"Y90 K60", {0, 40, 90, 60}},
                {L"C0 M0", L"Y0 K85", {0, 0, 0, 85}}};
   for (const auto& tint : tints) {
-    site::SwatchRef ref{};
-    for (size_t s = 0; s < Page().sections.size() && !ref.valid(); ++s) {
-      const auto& swatches = Page().sections[s].swatches;
-      for (size_t i = 0; i < swatches.size(); ++i)
-        if (swatches[i].lines == std::vector<std::wstring>{tint.inks, tint.blackLine})
-          ref = {static_cast<int>(s), static_cast<int>(i)};
-    }
+    const std::vector<std::wstring> lines{tint.inks, tint.blackLine};
+    const site::SwatchRef ref = Find([&](const site::Swatch& s) { return s.lines == lines; });
     ASSERT_TRUE(ref.valid()) << std::wstring(tint.inks).c_str();
-    colour::Rgb8 expected = colour::CmykToScreen(tint.cmyk);
+    const colour::Rgb8 expected = colour::CmykToScreen(tint.cmyk);
     EXPECT_EQ(ChipOnScreen(ref), RGB(expected.r, expected.g, expected.b))
         << std::wstring(tint.inks).c_str() << " " << std::wstring(tint.blackLine).c_str();
   }
-
   // Full cyan is the press's cyan, not the screen's (0, 255, 255); paper is white.
   const COLORREF cyan = ChipOnScreen(Find(L"C100 M0"));
   const int r = GetRValue(cyan), g = GetGValue(cyan), b = GetBValue(cyan);
