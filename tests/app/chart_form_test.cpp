@@ -113,8 +113,8 @@ TEST_F(ChartWindow, TheBrowserAndTheButtonsSitInPlaceAndTabFollowsTheNumbers) {
   }
 }
 
-// The picture opens Form2, unowned, 312 x 213; activated from the main window it is skinned
-// then; closing the main window with Form2 open keeps the program alive.
+// The picture opens Form2, unowned, 312 x 213, not centred; activated from the main window
+// it is skinned then; closing the main window with Form2 open keeps the program alive.
 TEST_F(ChartWindow, ThePictureOpensForm2SkinnedOnActivationAndTheProgramLivesOnWithIt) {
   SetForegroundWindow(soft().hwnd());
   platform::ProcessPendingMessages();
@@ -127,6 +127,9 @@ TEST_F(ChartWindow, ThePictureOpensForm2SkinnedOnActivationAndTheProgramLivesOnW
   RECT client{};
   GetClientRect(Form2().hwnd(), &client);
   EXPECT_EQ(client.right * 1000 + client.bottom, 312 * 1000 + 213);
+  RECT placed{};  // where the platform puts new windows, not centred as the main window is
+  GetWindowRect(Form2().hwnd(), &placed);
+  EXPECT_NE(placed.left, (GetSystemMetrics(SM_CXSCREEN) - (placed.right - placed.left)) / 2);
   EXPECT_EQ(requests.size(), 1u);  // only the start page
   EXPECT_EQ(GetActiveWindow(), Form2().hwnd());
   EXPECT_TRUE(skin::IsSkinned(Form2().hwnd()));

@@ -68,10 +68,12 @@ TEST_F(ChartSite, EachCardOfTheStartPageOpensTheAddressItsButtonAsksFor) {
   }
 }
 
-// Tab reaches the view after the last button and the page's own controls after the view;
-// the scroll and arrow keys reach the view, and Enter in the converter's text box converts
-// (the form has no default button to take it).
+// The view, first in the tab order, has the focus when the window opens; Tab reaches it
+// after the last button and the page's own controls after it; the scroll and arrow keys
+// reach it, and Enter in the converter's text box converts (the form has no default button
+// to take it).
 TEST_F(ChartSite, TheFormLeavesTheViewAndThePagesControlsTheirKeys) {
+  EXPECT_EQ(GetFocus(), view_->Pane());
   SetFocus(soft().Control(L"Command12"));
   Press(GetFocus(), VK_TAB);
   EXPECT_EQ(GetFocus(), view_->Pane());

@@ -65,6 +65,8 @@ TEST_F(LoginDialog, IsAShapedCentredSkinnedDialogWithItsControlsInPlace) {
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY));
   EXPECT_EQ(Form1().BackColor(), app::LoginKeyColor);
   EXPECT_FALSE(GetWindowLongPtrW(dialog(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
+  // A taskbar button of its own, from which the minimised dialog is restored.
+  EXPECT_TRUE(GetWindowLongPtrW(dialog(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
   RECT window{};
   GetWindowRect(dialog(), &window);
   EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - 259) / 2);

@@ -39,18 +39,21 @@ TEST_F(ChartViewTest, NamedAndCubeSwatchesShowTheirStandardColours) {
     ASSERT_TRUE(ref.valid()) << std::wstring(s.label).c_str();
     EXPECT_EQ(ChipOnScreen(ref), Rgb(s.rgb)) << std::wstring(s.label).c_str();
   }
-  // Every chart has all its colours: 3 ink pairs × 4 black levels × 11 × 11 tints and
-  // black alone from 0 to 100 in 5s on the CMYK chart.
+  // Every chart has all its colours (3 ink pairs × 4 black levels × 11 × 11 tints and black
+  // alone from 0 to 100 in 5s on the CMYK chart), in sections titled as they should be.
   const struct {
     const wchar_t* path;
     size_t swatches;
-  } charts[] = {{Rgb216, 216}, {Rgb512, 512}, {Common, 148}, {Chinese, 148}, {Codes, 148},
-                {Cmyk, 3 * 4 * 121 + 21}};
+    const wchar_t* second;  // the second section's title; empty: one section only
+  } charts[] = {{Rgb216, 216, L"Red 33"}, {Rgb512, 512, L"Red 24"}, {Common, 148, L"Pinks 粉色系"},
+                {Chinese, 148, L""}, {Codes, 148, L""},
+                {Cmyk, 3 * 4 * 121 + 21, L"Cyan × Magenta · K 20 %"}};
   for (const auto& chart : charts) {
     Open(chart.path);
     size_t count = 0;
     for (const site::Section& section : Page().sections) count += section.swatches.size();
     EXPECT_EQ(count, chart.swatches) << std::wstring(chart.path).c_str();
+    EXPECT_EQ(Page().sections.size() > 1 ? Page().sections[1].title : L"", chart.second);
   }
 }
 

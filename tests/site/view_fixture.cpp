@@ -42,6 +42,16 @@ site::SwatchRef ChartViewTest::FindCopy(std::wstring_view copy) const {
   return Find([&](const site::Swatch& s) { return s.copy == copy; });
 }
 
+site::SwatchRef ChartViewTest::EndOfAShortRow() const {
+  const site::Page& page = Page();
+  for (size_t s = 0; s < page.sections.size(); ++s) {
+    const site::Section& section = page.sections[s];
+    if (section.swatches.size() % static_cast<size_t>(section.columns) != 0)
+      return {static_cast<int>(s), static_cast<int>(section.swatches.size()) - 1};
+  }
+  return {};
+}
+
 COLORREF ChartViewTest::ChipOnScreen(site::SwatchRef ref) {
   view_->Select(ref);
   Settle();
@@ -99,10 +109,13 @@ std::wstring ClipboardText() {
   return text;
 }
 
-void EmptyTheClipboard() {
-  if (!OpenClipboard(nullptr)) return;
+UINT StaleClipboard() {
+  const UINT stale = RegisterClipboardFormatW(L"Tintora test: stale");
+  if (!OpenClipboard(nullptr)) return stale;
   EmptyClipboard();
+  SetClipboardData(stale, GlobalAlloc(GMEM_MOVEABLE, 1));
   CloseClipboard();
+  return stale;
 }
 
 }  // namespace test

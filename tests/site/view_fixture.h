@@ -32,6 +32,8 @@ class ChartViewTest : public SkinTest {
   // The first swatch whose label line `line` reads text, or whose copy text is it.
   site::SwatchRef Find(std::wstring_view text, size_t line = 0) const;
   site::SwatchRef FindCopy(std::wstring_view copy) const;
+  // The last swatch of the first section whose last row is short.
+  site::SwatchRef EndOfAShortRow() const;
   // The colour on screen inside a swatch's chip, after bringing it into view.
   COLORREF ChipOnScreen(site::SwatchRef ref);
   // The pane's pixels as they are on screen.
@@ -47,9 +49,11 @@ class ChartViewTest : public SkinTest {
   std::unique_ptr<site::ChartView> view_;
 };
 
-// Text on the clipboard, empty when there is none; and the clipboard emptied.
+// Text on the clipboard, empty when there is none.
 std::wstring ClipboardText();
-void EmptyTheClipboard();
+// Leaves nothing on the clipboard but a format of the tests' own, which a copy must remove;
+// returns that format.
+UINT StaleClipboard();
 
 inline COLORREF Rgb(unsigned hex) { return RGB(hex >> 16, (hex >> 8) & 0xFF, hex & 0xFF); }
 

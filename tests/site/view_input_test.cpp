@@ -8,10 +8,13 @@ using test::ChartViewTest;
 
 constexpr wchar_t Rgb216[] = L"/soft/qovu/rgb-color.html";
 constexpr wchar_t Cmyk[] = L"/soft/qovu/cmyk-color.html";
+constexpr wchar_t Common[] = L"/soft/qovu/jdcolor.html";
 
 // Pointing shows a swatch's values; a click selects it and takes the focus; Ctrl+C (not C
-// alone) copies its hex code. A double click selects and copies the swatch under the
-// pointer and says so, until the pointer moves to another swatch.
+// alone) copies its hex code in place of whatever the clipboard held. A double click
+// selects and copies the swatch under the pointer and says so, until the pointer moves to
+// another swatch. Where a short row ends, nothing is pointed at or selected. Start-page
+// cards open charts.
 TEST_F(ChartViewTest, PointSelectAndCopy) {
   Open(Rgb216);
   HWND pane = view_->Pane();
@@ -22,11 +25,12 @@ TEST_F(ChartViewTest, PointSelectAndCopy) {
   Click(blue);
   EXPECT_EQ(view_->Selection(), blue);
   EXPECT_EQ(GetFocus(), pane);
-  test::EmptyTheClipboard();
+  const UINT stale = test::StaleClipboard();
   Key(pane, 'C');
   EXPECT_EQ(test::ClipboardText(), L"");
   Key(pane, 'C', true);
   EXPECT_EQ(test::ClipboardText(), L"#336699");
+  EXPECT_FALSE(IsClipboardFormatAvailable(stale)) << "a copy replaces what was there";
   EXPECT_EQ(view_->StatusText(), L"Copied #336699 to the clipboard.");
 
   for (const wchar_t* hex : {L"#000000", L"#0099CC"}) {
@@ -39,6 +43,30 @@ TEST_F(ChartViewTest, PointSelectAndCopy) {
   const SwatchRef black = Find(L"#000000");
   Point(black);
   EXPECT_EQ(view_->StatusText(), Swatch(black).status);
+
+  // Past the end of a short last row there is nothing to point at or select.
+  Open(Common);
+  const SwatchRef last = EndOfAShortRow();
+  ASSERT_TRUE(last.valid());
+  view_->Select(last);
+  const RECT cell = view_->CellOnScreen(last);
+  const LPARAM past = test::At(cell.right + (cell.right - cell.left) / 2, cell.top + 2);
+  SendMessageW(pane, WM_MOUSEMOVE, 0, past);
+  SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, past);
+  EXPECT_FALSE(view_->Hover().valid());
+  EXPECT_EQ(view_->Selection(), last);
+
+  // A card opens when the button comes up on it, not elsewhere. A double click whose first
+  // click opened a chart is a fresh press there: nothing is copied.
+  Open(L"/b");
+  const SwatchRef card = Find(L"RGB 颜色表");
+  SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, CellCentre(card));
+  SendMessageW(pane, WM_LBUTTONUP, 0, test::At(1, 1));
+  EXPECT_EQ(Page().id, site::PageId::Start);
+  const UINT untouched = test::StaleClipboard();
+  Click(card, true);
+  EXPECT_EQ(Page().id, site::PageId::Rgb216);
+  EXPECT_TRUE(IsClipboardFormatAvailable(untouched));
 }
 
 TEST_F(ChartViewTest, ArrowKeysMoveTheSelectionAcrossRowsAndSections) {
@@ -71,6 +99,13 @@ TEST_F(ChartViewTest, ArrowKeysMoveTheSelectionAcrossRowsAndSections) {
   EXPECT_GT(view_->ScrollPosition(), 0);
   EXPECT_GE(cell.top, 0);
   EXPECT_LE(cell.bottom, client.bottom);
+  // Down from above the gap at the end of a short last row lands on the row's last swatch.
+  Open(Common);
+  const SwatchRef end = EndOfAShortRow();
+  const int columns = Page().sections[static_cast<size_t>(end.section)].columns;
+  view_->Select({end.section, end.index - (end.index + 1) % columns});
+  Key(pane, VK_DOWN);
+  EXPECT_EQ(view_->Selection(), end);
 }
 
 TEST_F(ChartViewTest, KeysAndWheelScrollAndMovedPixelsMatchAFreshPaint) {

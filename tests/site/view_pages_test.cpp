@@ -3,11 +3,13 @@
 
 #include "colour/colour_management.h"
 #include "colour/notation.h"
+#include "site/catalogue.h"
 #include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
 #include "skin/render/primitives.h"
 #include "tests/site/view_fixture.h"
+#include "tests/support/gdi_capacity.h"
 
 namespace {
 
@@ -39,9 +41,21 @@ class PageWithControls : public test::ChartViewTest {
 
 TEST_F(PageWithControls, ConverterListsEveryNotationOfWhatWasTyped) {
   Open(Converter);
-  const std::vector<HWND> inputs = Children(view_->Pane(), L"Edit");
-  ASSERT_EQ(inputs.size(), 1u);
-  Convert(inputs[0], L"rebeccapurple");
+  const std::vector<HWND> edits = Children(view_->Pane(), L"Edit");
+  ASSERT_EQ(edits.size(), 1u);
+  // The same colour typed in other notations, each kept as typed in its own row, then by name.
+  const std::wstring lab = colour::FormatLab(colour::SrgbToLab(colour::Rgb8{0x66, 0x33, 0x99}));
+  const struct {
+    std::wstring typed;
+    const wchar_t* row;
+  } inputs[] = {{L"hsl(270, 50.1%, 40%)", L"HSL"}, {L"hsv(270, 66.7%, 60%)", L"HSV / HSB"},
+                {lab, L"Lab"}, {L"#663399", L"Hex"}};
+  for (const auto& input : inputs) {
+    Convert(edits[0], input.typed.c_str());
+    EXPECT_EQ(Notation(L"Hex"), L"#663399") << input.typed.c_str();
+    EXPECT_EQ(Notation(input.row), input.typed);
+  }
+  Convert(edits[0], L"rebeccapurple");
   // #663399 as the standards write it: COLORREF 0x00BBGGRR and its decimal value.
   const struct {
     const wchar_t* row;
@@ -109,9 +123,17 @@ TEST_F(PageWithControls, MixerFollowsItsBoxesArrowsAndModels) {
   SetWindowTextW(edits[2], L"999");
   EXPECT_EQ(Notation(L"RGB"), L"rgb(255, 2, 255)");
 
-  // Another model keeps the colour and shows its own channels.
+  // Another model keeps the colour and shows its own channels: #CC00CC is hue 300,
+  // saturation 100 and value 80; in inks, what the press makes of it.
+  for (int i = 0; i < 3; ++i) SetWindowTextW(edits[i], i == 1 ? L"0" : L"204");
+  SendMessageW(models[1], BM_CLICK, 0, 0);
+  Settle();
+  EXPECT_EQ(Notation(L"Hex"), L"#CC00CC");
+  const wchar_t* hsv[] = {L"300", L"100", L"80"};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(skin::WindowText(edits[i]), hsv[i]);
   SendMessageW(models[2], BM_CLICK, 0, 0);
   Settle();
+  EXPECT_EQ(Notation(L"Hex"), colour::FormatHex(colour::CmykToScreen(colour::ScreenToCmyk({204, 0, 204}))));
   EXPECT_TRUE(IsWindowVisible(edits[3]));
   EXPECT_EQ(skin::WindowText(Children(pane, L"Static").at(3)).rfind(L"Black", 0), 0u);
   for (HWND edit : edits) SetWindowTextW(edit, edit == edits[3] ? L"100" : L"0");
@@ -144,7 +166,29 @@ TEST_F(PageWithControls, ControlsThatAppearWithAPageWearTheSkinAndLeaveWithIt) {
   EXPECT_EQ(skin::SkinnedWindowCount, before);
 }
 
-TEST_F(PageWithControls, UnknownAddressesShowAPageNamingThem) {
+// Views made, shown with a page of controls, scrolled and dropped leave no GDI object
+// behind: fonts, buffers and the controls' faces all go with them.
+TEST_F(PageWithControls, ViewsDroppedLeaveNoGdiObjectBehind) {
+  auto viewOnce = [&] {
+    site::ChartView view(form(), RECT{0, 0, 400, 300});
+    view.Navigate(std::wstring(site::BuiltInOrigin) + Mixer);
+    SendMessageW(view.Pane(), WM_KEYDOWN, VK_NEXT, 1);
+    UpdateWindow(view.Window());
+  };
+  viewOnce();  // whatever a first view sets up for the process stays
+  EXPECT_EQ(test::GdiObjectsLeakedBy([&] { for (int i = 0; i < 5; ++i) viewOnce(); }), 0);
+}
+
+// The licensed charts say they are not built in and where their pages would be; unknown
+// addresses show a page naming them.
+TEST_F(PageWithControls, PagesWithoutAChartSayWhy) {
+  for (const site::ChartEntry& chart : site::Charts()) {
+    if (std::wstring_view(chart.summary).find(L"Licensed") == std::wstring_view::npos) continue;
+    Open(chart.path);
+    EXPECT_EQ(Page().title, std::wstring(chart.title) + L" · Not built in");
+    const std::vector<std::wstring>& how = Page().sections.at(1).paragraphs;
+    EXPECT_NE(how.back().find(chart.path), std::wstring::npos) << how.back().c_str();
+  }
   for (const wchar_t* address : {L"https://www.tintora.example/soft/qovu/nothing.htm",
                                  L"https://elsewhere.example/b", L"not an address"}) {
     view_->Navigate(address);
