@@ -57,6 +57,58 @@ TEST_F(ChartViewTest, NamedAndCubeSwatchesShowTheirStandardColours) {
   }
 }
 
+// A pointed-at swatch is outlined just outside its chip, a selected one further out, and
+// neither otherwise; labels on chips are dark on light chips and light on dark ones.
+TEST_F(ChartViewTest, OutlinesShowPointerAndSelectionAndLabelsReadOnTheirChips) {
+  Open(Rgb216);
+  const site::SwatchRef ref = Find(L"#336699");
+  auto chip = [&](site::SwatchRef r) {
+    RECT c = Page().sections[static_cast<size_t>(r.section)].style->chip;
+    const RECT cell = view_->CellOnScreen(r);
+    OffsetRect(&c, cell.left, cell.top);
+    return c;
+  };
+  const RECT c = chip(ref);
+  const int middle = (c.top + c.bottom) / 2;
+  const struct {
+    const char* what;
+    int outside;  // pixels left of the chip
+    bool pointed, selected, outlined;
+  } looks[] = {{"plain", 2, false, false, false},  {"pointed at", 2, true, false, true},
+               {"selected", 3, false, true, true}, {"pointed at, not as selected", 3, true, false, false}};
+  for (const auto& look : looks) {
+    view_->Select(look.selected ? ref : site::SwatchRef{});
+    if (look.pointed) Point(ref);
+    UpdateWindow(view_->Pane());
+    const COLORREF left = PanePixels().at(c.left - look.outside, middle);
+    EXPECT_EQ(left != RGB(255, 255, 255), look.outlined) << look.what;
+    SendMessageW(view_->Pane(), WM_MOUSELEAVE, 0, 0);
+  }
+  const struct {
+    const wchar_t* hex;
+    unsigned rgb;
+    bool light;
+  } chips[] = {{L"#FFFFFF", 0xFFFFFF, true}, {L"#FFFF00", 0xFFFF00, true},
+               {L"#000000", 0x000000, false}, {L"#000099", 0x000099, false}};
+  for (const auto& on : chips) {
+    const site::SwatchRef swatch = FindCopy(on.hex);
+    ChipOnScreen(swatch);
+    RECT inside = chip(swatch);
+    InflateRect(&inside, -1, -1);  // within the chip's edge
+    const test::Pixels pixels =
+        PanePixels().Crop(inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top);
+    int dark = 0, light = 0;  // the label's pixels
+    for (int y = 0; y < pixels.height(); ++y)
+      for (int x = 0; x < pixels.width(); ++x) {
+        const COLORREF p = pixels.at(x, y);
+        if (p == Rgb(on.rgb)) continue;
+        (GetRValue(p) + GetGValue(p) + GetBValue(p) < 3 * 128 ? dark : light) += 1;
+      }
+    EXPECT_GT(on.light ? dark : light, 0) << std::wstring(on.hex).c_str();
+    EXPECT_EQ(on.light ? light : dark, 0) << std::wstring(on.hex).c_str();
+  }
+}
+
 TEST_F(ChartViewTest, CmykTintsShowWhatThePressPrints) {
   Open(Cmyk);
   // Each tint where the grid puts it, in the screen colour of its own ink values.

@@ -10,7 +10,7 @@ constexpr wchar_t Rgb216[] = L"/soft/qovu/rgb-color.html";
 constexpr wchar_t Cmyk[] = L"/soft/qovu/cmyk-color.html";
 constexpr wchar_t Common[] = L"/soft/qovu/jdcolor.html";
 
-// Pointing shows a swatch's values; a click selects it and takes the focus; Ctrl+C (not C
+// Pointing shows a swatch's values in the status line; a click selects it and takes the focus; Ctrl+C (not C
 // alone) copies its hex code in place of whatever the clipboard held. A double click
 // selects and copies the swatch under the pointer and says so, until the pointer moves to
 // another swatch. Where a short row ends, nothing is pointed at or selected. Start-page
@@ -19,9 +19,16 @@ TEST_F(ChartViewTest, PointSelectAndCopy) {
   Open(Rgb216);
   HWND pane = view_->Pane();
   const SwatchRef blue = Find(L"#336699");
+  auto statusLine = [&] {
+    UpdateWindow(view_->Window());
+    const test::Pixels frame = test::ReadWindow(view_->Window());
+    return frame.Crop(0, frame.height() - site::StatusLineHeight, frame.width(), site::StatusLineHeight);
+  };
+  const test::Pixels hint = statusLine();
   Point(blue);
   EXPECT_EQ(view_->Hover(), blue);
   EXPECT_NE(view_->StatusText().find(L"#336699"), std::wstring::npos);
+  EXPECT_GT(statusLine().Differences(hint), 0) << "the status line shows the new text";
   Click(blue);
   EXPECT_EQ(view_->Selection(), blue);
   EXPECT_EQ(GetFocus(), pane);
