@@ -1,4 +1,6 @@
-// The colour-chart main window with a browser that records what it is asked for.
+// The colour-chart main window, with a browser that records what it is asked for, and on
+// the built-in chart site: the chart view in the browser's place, its cards, and the keys
+// it needs getting past the form.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,9 +9,12 @@
 #include "app/forms.h"
 #include "app/login_form.h"
 #include "platform/message_loop.h"
+#include "site/chart_view.h"
+#include "site/site_address.h"
 #include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/render/primitives.h"
 #include "tests/support/quiet_browser.h"
 
 namespace {
@@ -22,10 +27,16 @@ std::vector<Request>& requests = test::QuietBrowser::Requests();
 
 class ChartWindow : public ::testing::Test {
  protected:
+  // The recording browser, or the one the program makes: the chart view.
+  virtual bool OnTheChartSite() const { return false; }
   void SetUp() override {
     requests.clear();
-    platform::SetBrowserFactory(test::QuietBrowser::Make);
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    if (!OnTheChartSite()) platform::SetBrowserFactory(test::QuietBrowser::Make);
     soft().Show();
+    ASSERT_TRUE(soft().IsLoaded());
+    SetForegroundWindow(soft().hwnd());
+    platform::ProcessPendingMessages();
   }
   void TearDown() override {
     Form2().Unload();
@@ -54,6 +65,24 @@ class ChartWindow : public ::testing::Test {
     SendMessageW(soft().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(image.left + 5, image.top + 5));
     SendMessageW(soft().hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(image.left + 5, image.top + 5));
   }
+  // A key as the message loop delivers it: the form sees it first.
+  static void Press(HWND target, WPARAM key) {
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 1);
+    platform::ProcessPendingMessages();
+  }
+};
+
+class ChartSite : public ChartWindow {
+ protected:
+  bool OnTheChartSite() const override { return true; }
+  void SetUp() override {
+    ChartWindow::SetUp();
+    view_ = dynamic_cast<site::ChartView*>(soft().WebBrowser1());
+    ASSERT_NE(view_, nullptr);
+  }
+  std::wstring Shown() const { return skin::WindowText(view_->Window()); }
+  site::ChartView* view_ = nullptr;
 };
 
 // The start page is asked for before the skin is attached; each button then loads its page
@@ -116,8 +145,6 @@ TEST_F(ChartWindow, TheBrowserAndTheButtonsSitInPlaceAndTabFollowsTheNumbers) {
 // The picture opens Form2, unowned, 312 x 213, not centred; activated from the main window
 // it is skinned then; closing the main window with Form2 open keeps the program alive.
 TEST_F(ChartWindow, ThePictureOpensForm2SkinnedOnActivationAndTheProgramLivesOnWithIt) {
-  SetForegroundWindow(soft().hwnd());
-  platform::ProcessPendingMessages();
   const LONG before = skin::SkinnedWindowCount;
   ClickPicture();
   platform::ProcessPendingMessages();
@@ -164,6 +191,68 @@ TEST_F(ChartWindow, AFormThatFailsToBeCreatedLeavesTheLoadedFormsAsTheyWere) {
   EXPECT_FALSE(Form2().IsLoaded());
   EXPECT_EQ(platform::LoadedFormCount(), 1);
   EXPECT_TRUE(soft().IsLoaded());
+}
+
+// The start page in the browser's place, skinned; each of its cards opens the address its
+// button asks for.
+TEST_F(ChartSite, EachCardOfTheStartPageOpensTheAddressItsButtonAsksFor) {
+  EXPECT_EQ(skin::WindowClassName(view_->Window()), site::ChartViewClassName);
+  EXPECT_EQ(Shown(), std::wstring(app::ChartSiteBase) + app::StartPagePath);
+  EXPECT_EQ(view_->CurrentPage().id, site::PageId::Start);
+  EXPECT_TRUE(skin::IsSkinned(view_->Pane()));
+  for (const app::ChartButton& button : app::ChartButtons) {
+    SendMessageW(soft().Control(button.name), BM_CLICK, 0, 0);
+    const std::wstring fromButton = Shown();
+    view_->Navigate(std::wstring(app::ChartSiteBase) + app::StartPagePath);
+    UpdateWindow(view_->Pane());
+    const site::Section& cards = view_->CurrentPage().sections.at(0);
+    int index = -1;
+    for (size_t i = 0; i < cards.swatches.size(); ++i)
+      if (cards.swatches[i].lines.at(0) == button.caption) index = static_cast<int>(i);
+    ASSERT_GE(index, 0) << button.name;
+    const RECT card = view_->CellOnScreen({0, index});
+    const LPARAM centre = MAKELPARAM((card.left + card.right) / 2, (card.top + card.bottom) / 2);
+    SendMessageW(view_->Pane(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    SendMessageW(view_->Pane(), WM_LBUTTONUP, 0, centre);
+    EXPECT_EQ(Shown(), fromButton) << button.name;
+  }
+}
+
+// The view, first in the tab order, has the focus when the window opens; Tab reaches it
+// after the last button and the page's own controls after it; the scroll and arrow keys
+// reach it, and Enter in the converter's text box converts (the form has no default button
+// to take it).
+TEST_F(ChartSite, TheFormLeavesTheViewAndThePagesControlsTheirKeys) {
+  EXPECT_EQ(GetFocus(), view_->Pane());
+  SetFocus(soft().Control(L"Command12"));
+  Press(GetFocus(), VK_TAB);
+  EXPECT_EQ(GetFocus(), view_->Pane());
+  Press(view_->Pane(), VK_TAB);
+  EXPECT_EQ(GetFocus(), soft().Control(L"Command1"));
+
+  SendMessageW(soft().Control(L"Command1"), BM_CLICK, 0, 0);  // CMYK, a long page
+  SetFocus(view_->Pane());
+  Press(view_->Pane(), VK_NEXT);
+  EXPECT_GT(view_->ScrollPosition(), 0);
+  Press(view_->Pane(), VK_HOME);
+  EXPECT_EQ(view_->ScrollPosition(), 0);
+  view_->Select({0, 0});
+  Press(view_->Pane(), VK_RIGHT);
+  EXPECT_EQ(view_->Selection(), (site::SwatchRef{0, 1}));
+
+  SendMessageW(soft().Control(L"Command12"), BM_CLICK, 0, 0);  // the converter
+  SetFocus(view_->Pane());
+  Press(view_->Pane(), VK_TAB);
+  HWND input = GetFocus();
+  EXPECT_EQ(skin::WindowClassName(input), L"Edit");
+  EXPECT_EQ(GetParent(input), view_->Pane());
+  SetWindowTextW(input, L"#663399");
+  const size_t before = view_->CurrentPage().sections.size();
+  Press(input, VK_RETURN);
+  EXPECT_GT(view_->CurrentPage().sections.size(), before);
+  Press(input, VK_TAB);  // the Convert button, then the chart buttons
+  Press(GetFocus(), VK_TAB);
+  EXPECT_EQ(GetFocus(), soft().Control(L"Command1"));
 }
 
 }  // namespace
