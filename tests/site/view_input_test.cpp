@@ -10,11 +10,11 @@ constexpr wchar_t Rgb216[] = L"/soft/qovu/rgb-color.html";
 constexpr wchar_t Cmyk[] = L"/soft/qovu/cmyk-color.html";
 constexpr wchar_t Common[] = L"/soft/qovu/jdcolor.html";
 
-// Pointing shows a swatch's values in the status line; a click selects it and takes the focus; Ctrl+C (not C
-// alone) copies its hex code in place of whatever the clipboard held. A double click
-// selects and copies the swatch under the pointer and says so, until the pointer moves to
-// another swatch. Where a short row ends, nothing is pointed at or selected. Start-page
-// cards open charts.
+// Pointing shows a swatch's values in the status line; a click selects it and takes the
+// focus; Ctrl+C (not C alone) copies its hex code in place of whatever the clipboard held.
+// A double click selects and copies the swatch under the pointer and says so, until the
+// pointer moves to another swatch. Where a short row ends, nothing is pointed at or
+// selected. Start-page cards open charts.
 TEST_F(ChartViewTest, PointSelectAndCopy) {
   Open(Rgb216);
   HWND pane = view_->Pane();
