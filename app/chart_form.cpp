@@ -8,7 +8,7 @@
 #include "platform/twips.h"
 #include "site/chart_view.h"
 #include "site/site_address.h"
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 
 namespace app {
 

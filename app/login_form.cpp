@@ -7,7 +7,7 @@
 #include "app/resource_ids.h"
 #include "platform/message_box.h"
 #include "platform/send_keys.h"
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 
 namespace app {
 

@@ -2,18 +2,22 @@
 // work without the skin measured in the same run:
 //   - one fade step of a main-window button (113 x 33) against one plain AlphaBlend of
 //     that size into the window;
-//   - one tick with all twelve main-window buttons fading, against twelve such blends;
+//   - one tick with all twelve main-window buttons fading, against twelve such blends, and
+//     as a share of the fade's 15 ms interval;
 //   - one message the skin does not route, sent to a skinned and to a plain button;
-// and how many window-property reads each makes.
+// and how many window-property calls (GetPropW, SetPropW, RemovePropW) each makes, counted
+// where they leave the executable.
 #include <windows.h>
 
 #include <cstdio>
 
-#include "skin/core/attach.h"
+#include "platform/form_class.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/attach.h"
 #include "skin/interaction/fade.h"
 #include "skin/render/gdi_guard.h"
-#include "skin/render/visual_state.h"
+#include "tests/support/property_calls.h"
 
 namespace {
 
@@ -33,29 +37,30 @@ double Now() {
   return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-struct Measure {
-  double seconds;        // per call
-  double propertyReads;  // per call
-};
-
+// Seconds per call.
 template <typename Op>
-Measure Time(Op op) {
+double Time(Op op) {
   for (int batch = FirstBatch;; batch *= 2) {
-    unsigned long long reads = skin::PropertyReadCount();
     double start = Now();
     for (int i = 0; i < batch; ++i) op();
     GdiFlush();
     double elapsed = Now() - start;
-    if (elapsed >= MinimumSeconds) {
-      return {elapsed / batch,
-              static_cast<double>(skin::PropertyReadCount() - reads) / batch};
-    }
+    if (elapsed >= MinimumSeconds) return elapsed / batch;
   }
 }
 
-void Row(const char* what, const Measure& skinned, const Measure& plain) {
-  std::printf("  %-40s %9.1f us  %9.1f us  %6.2f x  %5.1f reads\n", what, skinned.seconds * 1e6,
-              plain.seconds * 1e6, skinned.seconds / plain.seconds, skinned.propertyReads);
+// The property calls of one call of op.
+template <typename Op>
+test::PropertyCalls CallsOf(Op op) {
+  test::PropertyCallCounter counter;
+  if (!counter.active()) std::printf("  (property calls cannot be counted in this executable)\n");
+  op();
+  return counter.calls();
+}
+
+void Row(const char* what, double skinned, double plain, const test::PropertyCalls& calls) {
+  std::printf("  %-36s %9.1f us  %9.1f us  %6.2f x  %4ld / %4ld / %4ld\n", what, skinned * 1e6,
+              plain * 1e6, skinned / plain, calls.reads, calls.writes, calls.removals);
 }
 
 HWND MakeButton(HWND parent, int index) {
@@ -79,12 +84,12 @@ int main() {
   formClass.lpfnWndProc = DefWindowProcW;
   formClass.hInstance = GetModuleHandleW(nullptr);
   formClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  formClass.lpszClassName = L"Form";
+  formClass.lpszClassName = platform::FormClassName;
   RegisterClassExW(&formClass);
-  HWND form = CreateWindowExW(0, L"Form", L"bench", WS_POPUP | WS_VISIBLE, 20, 20, 760, 100,
-                              nullptr, nullptr, nullptr, nullptr);
-  HWND plainForm = CreateWindowExW(0, L"Form", L"plain", WS_POPUP | WS_VISIBLE, 20, 140, 760, 100,
-                                   nullptr, nullptr, nullptr, nullptr);
+  HWND form = CreateWindowExW(0, platform::FormClassName, L"bench", WS_POPUP | WS_VISIBLE, 20, 20,
+                              760, 100, nullptr, nullptr, nullptr, nullptr);
+  HWND plainForm = CreateWindowExW(0, platform::FormClassName, L"plain", WS_POPUP | WS_VISIBLE, 20,
+                                   140, 760, 100, nullptr, nullptr, nullptr, nullptr);
   HWND buttons[ChartButtons];
   HWND plainButtons[ChartButtons];
   for (int i = 0; i < ChartButtons; ++i) {
@@ -107,24 +112,39 @@ int main() {
     SendMessageW(button, WM_TIMER, skin::FadeTimerId, 0);
   };
 
-  Measure step = Time([&] { fadeStep(buttons[0]); });
-  Measure plainStep = Time([&] { plainBlend(plainButtons[0]); });
-  Measure tick = Time([&] {
+  double step = Time([&] { fadeStep(buttons[0]); });
+  double plainStep = Time([&] { plainBlend(plainButtons[0]); });
+  double tick = Time([&] {
     for (HWND b : buttons) fadeStep(b);
   });
-  Measure plainTick = Time([&] {
+  double plainTick = Time([&] {
     for (HWND b : plainButtons) plainBlend(b);
   });
-  Measure unrouted = Time([&] { SendMessageW(buttons[0], UnroutedMessage, 0, 0); });
-  Measure plainUnrouted = Time([&] { SendMessageW(plainButtons[0], UnroutedMessage, 0, 0); });
+  double unrouted = Time([&] { SendMessageW(buttons[0], UnroutedMessage, 0, 0); });
+  double plainUnrouted = Time([&] { SendMessageW(plainButtons[0], UnroutedMessage, 0, 0); });
+  // What each property read the skin no longer makes would cost: one round trip.
+  double propertyRead = Time([&] { GetPropW(buttons[0], skin::PropProcAddr); });
+  // The step's own calls: the bench's write that sets the level is left out.
+  skin::WriteProp(buttons[0], skin::PropAlphaLevel, MidFadeLevel);
+  auto timerTo = [](HWND button) { SendMessageW(button, WM_TIMER, skin::FadeTimerId, 0); };
+  test::PropertyCalls stepCalls = CallsOf([&] { timerTo(buttons[0]); });
+  test::PropertyCalls tickCalls = CallsOf([&] {
+    for (HWND b : buttons) timerTo(b);
+  });
+  test::PropertyCalls unroutedCalls =
+      CallsOf([&] { SendMessageW(buttons[0], UnroutedMessage, 0, 0); });
 
   std::printf("Skin interaction costs (main-window buttons, %d x %d)\n", ButtonWidth, ButtonHeight);
-  std::printf("  %-40s %12s  %12s  %8s  %s\n", "", "skinned", "plain", "ratio", "per call");
-  Row("one fade step (WM_TIMER)", step, plainStep);
-  Row("one tick, twelve buttons fading", tick, plainTick);
-  Row("one unrouted message (SendMessage)", unrouted, plainUnrouted);
-  // The writes that reset the level are part of the step here: subtract them.
-  std::printf("  (a fade step's own figure includes one property write of the bench's)\n");
+  std::printf("  %-36s %12s  %12s  %8s  %s\n", "", "skinned", "plain", "ratio",
+              "property get / set / remove");
+  Row("one fade step (WM_TIMER)", step, plainStep, stepCalls);
+  Row("one tick, twelve buttons fading", tick, plainTick, tickCalls);
+  Row("one unrouted message (SendMessage)", unrouted, plainUnrouted, unroutedCalls);
+  std::printf("  one tick is %.1f %% of the %u ms fade interval\n",
+              tick * 1e5 / skin::FadeIntervalMs, skin::FadeIntervalMs);
+  std::printf("  one property read from the platform (GetPropW) takes %.1f us\n",
+              propertyRead * 1e6);
+  std::printf("  (fade-step times include the bench's own write of the level before each step)\n");
 
   DestroyWindow(form);
   DestroyWindow(plainForm);

@@ -5,7 +5,8 @@
 //   - one scroll step (an arrow's worth: the pixels moved and the uncovered strip painted)
 //     against one BitBlt of the whole view's area, as a ratio (target: 3 x or less); with
 //     the scroll bar's redraw after a burst of steps, and a repaint of the whole view, for
-//     comparison.
+//     comparison; and what each part of a step costs when done alone: moving the pixels,
+//     painting the uncovered strip off screen, copying it to the pane, the paint message.
 // The view sits in a visible pop-up of the main window's browser size, as in the program.
 #include <windows.h>
 
@@ -16,8 +17,9 @@
 
 #include "site/catalogue.h"
 #include "site/chart_view.h"
+#include "site/grid_painter.h"
 #include "site/site_address.h"
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 #include "skin/render/gdi_guard.h"
 
 namespace {
@@ -25,6 +27,7 @@ namespace {
 constexpr RECT ViewBounds{0, 0, 713, 569};  // the browser's rectangle in the main window
 constexpr int NavigateRuns = 15;
 constexpr int ScrollSteps = 60;
+constexpr int LineStep = 40;  // an arrow's worth of scrolling, as the view has it
 constexpr int BlitRuns = 60;
 constexpr double LargestPageTargetMs = 50;
 constexpr double ScrollTargetRatio = 3;
@@ -73,6 +76,79 @@ double NavigateMs(site::ChartView& view, const std::wstring& address) {
     Pump();
   }
   return Median(runs);
+}
+
+// Microseconds a call takes, the median of runs, each finished with GdiFlush.
+template <typename Call>
+double MedianUs(int runs, Call call) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    double start = Now();
+    call(i);
+    GdiFlush();
+    times.push_back((Now() - start) * 1e6);
+  }
+  return Median(times);
+}
+
+// The parts of one scroll step, each done alone on the pane at its present scroll position:
+// those of the step as the view makes it, and those it made before, for comparison.
+struct StepParts {
+  double dc = 0;            // the pane's device context taken and given back
+  double scrollDc = 0;      // ScrollDC moving the pixels on it
+  double strip = 0;         // the page painted into the strip, off screen
+  double copy = 0;          // the strip copied from the buffer to the pane
+  double scrollWindow = 0;  // ScrollWindowEx moving the pixels and invalidating the strip
+  double paint = 0;         // the strip invalidated and painted by the view's WM_PAINT
+  double idle = 0;          // UpdateWindow when nothing is invalid: a server round trip
+};
+
+StepParts MeasureStepParts(site::ChartView& view) {
+  HWND pane = view.Pane();
+  RECT client{};
+  GetClientRect(pane, &client);
+  const RECT strip{0, client.bottom - LineStep, client.right, client.bottom};
+  StepParts parts;
+  parts.dc = MedianUs(ScrollSteps, [&](int) { skin::ClientDc dc(pane); });
+  parts.scrollWindow = MedianUs(ScrollSteps, [&](int) {
+    ScrollWindowEx(pane, 0, -LineStep, nullptr, nullptr, nullptr, nullptr,
+                   SW_INVALIDATE | SW_SCROLLCHILDREN);
+    ValidateRect(pane, nullptr);
+  });
+  {
+    skin::ClientDc dc(pane);
+    parts.scrollDc = MedianUs(ScrollSteps, [&](int) {
+      RECT uncovered{};
+      ScrollDC(dc, 0, -LineStep, &client, &client, nullptr, &uncovered);
+    });
+  }
+  {
+    // The strips a run of steps down the page uncovers, painted where the view paints them.
+    site::ViewFonts fonts;
+    skin::MemorySurface buffer(client.right, client.bottom);
+    const int start = view.ScrollPosition();
+    parts.strip = MedianUs(ScrollSteps, [&](int i) {
+      const int scroll = std::min(start + i * LineStep, view.MaxScroll());
+      SetViewportOrgEx(buffer, 0, -scroll, nullptr);
+      RECT page = strip;
+      OffsetRect(&page, 0, scroll);
+      site::PaintPage(buffer, view.CurrentPage(), page, fonts, site::Highlight{});
+      SetViewportOrgEx(buffer, 0, 0, nullptr);
+    });
+    skin::ClientDc dc(pane);
+    parts.copy = MedianUs(ScrollSteps, [&](int) {
+      BitBlt(dc, strip.left, strip.top, strip.right, LineStep, buffer, 0, strip.top, SRCCOPY);
+    });
+  }
+  parts.paint = MedianUs(ScrollSteps, [&](int) {
+    InvalidateRect(pane, &strip, FALSE);
+    UpdateWindow(pane);
+  });
+  parts.idle = MedianUs(ScrollSteps, [&](int) { UpdateWindow(pane); });
+  // What the parts left on screen goes; the view paints its page again.
+  InvalidateRect(pane, nullptr, FALSE);
+  UpdateWindow(pane);
+  return parts;
 }
 
 }  // namespace
@@ -136,6 +212,7 @@ int main() {
     GdiFlush();
     thumbs.push_back((Now() - start) * 1e6);
   }
+  const StepParts parts = MeasureStepParts(view);
   std::vector<double> repaints;
   for (int i = 0; i < BlitRuns / 4; ++i) {
     double start = Now();
@@ -153,6 +230,27 @@ int main() {
               ScrollSteps, step, step / blit, ScrollTargetRatio);
   std::printf("  the scroll bar following a burst of steps, once: %.1f us = %.2f x\n", thumb,
               thumb / blit);
+  std::printf("  its parts, each alone (median of %d):\n", ScrollSteps);
+  const struct {
+    const char* what;
+    double us;
+  } rows[] = {
+      {"taking the pane's device context", parts.dc},
+      {"moving the pixels with ScrollDC", parts.scrollDc},
+      {"painting the uncovered strip off screen", parts.strip},
+      {"copying the strip to the pane", parts.copy},
+      {nullptr, 0},
+      {"moving the pixels with ScrollWindowEx", parts.scrollWindow},
+      {"invalidating the strip, UpdateWindow", parts.paint},
+      {"UpdateWindow with nothing to paint", parts.idle},
+  };
+  for (const auto& row : rows) {
+    if (!row.what) {
+      std::printf("  what a step no longer does, for comparison:\n");
+      continue;
+    }
+    std::printf("    %-44s %7.1f us = %5.2f x\n", row.what, row.us, row.us / blit);
+  }
   std::printf("Repainting the whole view instead: %.1f us = %.2f x\n", Median(repaints),
               Median(repaints) / blit);
   DestroyWindow(host);

@@ -2,14 +2,14 @@
 // display can do: one plain BitBlt of the same size, timed in the same run.
 //
 //   skin_bench                          prints the figures
-//   skin_bench --dump-bitmaps out.bmp   also writes the five skin bitmaps, enlarged
+//   skin_bench --dump-bitmaps out.bmp   also writes the skin bitmaps, enlarged
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
-#include "skin/core/skin_state.h"
 #include "skin/render/blit.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/primitives.h"
@@ -109,21 +109,20 @@ void RunBenchmarks() {
   PrintRow("BitBlt (baseline)", blit, blit);
   PrintRow("DrawSkinPart, no key", nineSlice, blit);
   PrintRow("DrawSkinPart, key 0xFF00FF", keyed, blit);
-  PrintRow("BuildSkinBitmaps (2146 SetPixel)", build, blit);
+  int pixels = 0;
+  for (const skin::SkinBitmap& bitmap : skin::SkinBitmaps) pixels += bitmap.size.cx * bitmap.size.cy;
+  const std::string label = "BuildSkinBitmaps (" + std::to_string(pixels) + " SetPixel)";
+  PrintRow(label.c_str(), build, blit);
 }
 
-// The five bitmaps side by side on grey, each pixel enlarged to a Scale x Scale block.
+// The skin bitmaps side by side on grey, each pixel enlarged to a Scale x Scale block.
 bool DumpBitmaps(const char* path) {
   skin::BuildSkinBitmaps();
-  const HDC bitmaps[] = {skin::ButtonBitmap, skin::ComboBitmap, skin::CheckBitmap,
-                         skin::GlyphBitmap, skin::HeaderBitmap};
-  const SIZE sizes[] = {skin::ButtonBitmapSize, skin::ComboBitmapSize, skin::CheckBitmapSize,
-                        skin::GlyphBitmapSize, skin::HeaderBitmapSize};
   int width = Gap;
   int height = 0;
-  for (const SIZE& size : sizes) {
-    width += size.cx * Scale + Gap;
-    if (size.cy * Scale > height) height = size.cy * Scale;
+  for (const skin::SkinBitmap& bitmap : skin::SkinBitmaps) {
+    width += bitmap.size.cx * Scale + Gap;
+    if (bitmap.size.cy * Scale > height) height = bitmap.size.cy * Scale;
   }
   height += 2 * Gap;
 
@@ -147,10 +146,11 @@ bool DumpBitmaps(const char* path) {
     // Enlarging with plain pixel repetition shows every pixel as it is.
     SetStretchBltMode(canvas, COLORONCOLOR);
     int x = Gap;
-    for (size_t i = 0; i < sizeof(sizes) / sizeof(sizes[0]); ++i) {
-      StretchBlt(canvas, x, Gap, sizes[i].cx * Scale, sizes[i].cy * Scale, bitmaps[i], 0, 0,
-                 sizes[i].cx, sizes[i].cy, SRCCOPY);
-      x += sizes[i].cx * Scale + Gap;
+    for (const skin::SkinBitmap& bitmap : skin::SkinBitmaps) {
+      const SIZE size = bitmap.size;
+      StretchBlt(canvas, x, Gap, size.cx * Scale, size.cy * Scale, *bitmap.surface, 0, 0, size.cx,
+                 size.cy, SRCCOPY);
+      x += size.cx * Scale + Gap;
     }
     GdiFlush();
 

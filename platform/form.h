@@ -1,5 +1,5 @@
 #pragma once
-// A form: a top-level window of the runtime's own "Form" class, built from a control
+// A form: a top-level window of the runtime's own class (FormClassName), built from a control
 // table in twips, with the load, mouse and click events the application's forms handle.
 #include <windows.h>
 
@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/form_class.h"
 #include "platform/form_design.h"
 
 namespace platform {
@@ -60,9 +61,9 @@ class Form {
   // Tab, Enter, Esc and access keys; true when the key was the form's.
   bool HandleKey(const MSG& msg);
 
-  // The form of a window of the "Form" class, or null.
+  // The form of a window of the form class, or null.
   static Form* FromWindow(HWND hwnd);
-  static constexpr const wchar_t* WindowClass = L"Form";
+  static constexpr const wchar_t* WindowClass = FormClassName;
 
  protected:
   // Controls the table cannot describe (an embedded browser, say), made after the table's

@@ -54,10 +54,13 @@ class ChartView final : public platform::Browser {
 
   // view_paint.cpp
   void PaintPane();
+  // Composes a part of the pane (client pixels) in the back buffer and copies it to target.
+  void ShowPart(HDC target, const RECT& part);
   void PaintStatusLine();
   void MakeBackBuffer();
   // view_scroll.cpp
   void ScrollTo(int position);
+  bool MovePixels(int dy);  // moves what is on screen and paints what it uncovers
   void UpdateScrollBar();
   void OnVScroll(WORD request);
   void OnMouseWheel(short delta);
@@ -95,6 +98,10 @@ class ChartView final : public platform::Browser {
   Page page_;
   std::unique_ptr<PageControls> controls_;
   int scroll_ = 0;
+  // The lowest and highest scroll positions since the pane was last painted, the present
+  // one included: what waited to be painted may have been carried anywhere in between.
+  int movedLow_ = 0;
+  int movedHigh_ = 0;
   int wheelRemainder_ = 0;
   SwatchRef hover_;
   SwatchRef selected_;

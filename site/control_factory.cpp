@@ -4,9 +4,9 @@
 
 #include <cwchar>
 
-#include "skin/core/attach.h"
-#include "skin/core/detach.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/attach.h"
+#include "skin/engine/detach.h"
 
 namespace site {
 

@@ -24,9 +24,12 @@ constexpr int RuleOffset = HeaderGap / 2;
 
 COLORREF ToColorref(const colour::Rgb8& c) { return RGB(c.r, c.g, c.b); }
 
+// PaintPage keeps the DC brush selected for the whole paint: a fill is one PatBlt, without
+// FillRect's selecting and putting back of a brush around each rectangle.
 void Fill(HDC dc, const RECT& r, COLORREF colour) {
+  if (r.right <= r.left || r.bottom <= r.top) return;
   SetDCBrushColor(dc, colour);
-  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, PATCOPY);
 }
 
 void Frame(HDC dc, RECT r, COLORREF colour, int width = 1) {
@@ -48,14 +51,62 @@ bool Intersects(const RECT& a, const RECT& b) {
   return IntersectRect(&common, &a, &b) != FALSE;
 }
 
-// One line, clipped to its slot.
+bool LineInClip(int top, int height, const RECT& clip) {
+  return top < clip.bottom && top + height > clip.top;
+}
+
+// The font and ink the text of a paint is drawn in, changed only when they change: a font
+// selection costs about as much as drawing a short label, and a page's cells share one or
+// two fonts. The font the context had is put back when the paint is done.
+class TextState {
+ public:
+  explicit TextState(HDC dc) : dc_(dc) {}
+  ~TextState() {
+    if (original_) SelectObject(dc_, original_);
+  }
+  TextState(const TextState&) = delete;
+  TextState& operator=(const TextState&) = delete;
+
+  void Use(HFONT font, COLORREF ink) {
+    if (font && font != font_) {
+      HGDIOBJ previous = SelectObject(dc_, font);
+      if (!original_) original_ = previous;
+      font_ = font;
+    }
+    if (ink != ink_) {
+      SetTextColor(dc_, ink);
+      ink_ = ink;
+    }
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ original_ = nullptr;
+  HFONT font_ = nullptr;
+  COLORREF ink_ = CLR_INVALID;
+};
+
+// One line, clipped to its slot, where DrawTextW puts a single line at the top of a box.
+// A line that fits goes straight to ExtTextOutW: DrawTextW's own measuring and line
+// breaking cost more than the drawing. A line too long for its slot ends in an ellipsis.
+// known: the line's width in the selected font when the layout measured it, or -1.
 void DrawLine(HDC dc, const std::wstring& text, int x, int y, int width, TextAlign align,
-              int height = BodyLineHeight) {
+              int height = BodyLineHeight, int known = -1) {
   if (text.empty()) return;
   RECT box{x, y, x + width, y + height};
+  const int length = static_cast<int>(text.size());
+  SIZE extent{known, 0};
+  const bool measured = known >= 0 || GetTextExtentPoint32W(dc, text.c_str(), length, &extent);
+  if (measured && extent.cx <= width) {
+    const int left = align == TextAlign::Left    ? box.left
+                     : align == TextAlign::Right ? box.right - extent.cx
+                                                 : (box.left + box.right - extent.cx) / 2;
+    ExtTextOutW(dc, left, y, ETO_CLIPPED, &box, text.c_str(), length, nullptr);
+    return;
+  }
   UINT format = DT_SINGLELINE | DT_TOP | DT_NOPREFIX | DT_END_ELLIPSIS;
   format |= align == TextAlign::Left ? DT_LEFT : align == TextAlign::Right ? DT_RIGHT : DT_CENTER;
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, format);
+  DrawTextW(dc, text.c_str(), length, &box, format);
 }
 
 RECT Offset(RECT r, int dx, int dy) {
@@ -87,8 +138,10 @@ void PaintPreview(HDC dc, const RECT& chip, const Swatch& swatch, int columns) {
   }
 }
 
-void PaintCell(HDC dc, const Section& section, int index, const ViewFonts& fonts,
-               bool hovered, bool selected) {
+// The parts of a cell that reach into the clip: a strip a scroll step uncovers cuts through
+// rows of cells, most of whose chips and lines lie outside it.
+void PaintCell(HDC dc, const Section& section, int index, const RECT& clip, const ViewFonts& fonts,
+               TextState& text, bool hovered, bool selected) {
   const CellStyle& style = *section.style;
   const Swatch& swatch = section.swatches[static_cast<size_t>(index)];
   const RECT cell = CellRect(section, index);
@@ -114,9 +167,12 @@ void PaintCell(HDC dc, const Section& section, int index, const ViewFonts& fonts
   if (hasChip) {
     if (style.look == CellLook::Card) {
       PaintPreview(dc, chip, swatch, style.previewColumns);
-    } else {
-      Fill(dc, chip, ToColorref(swatch.colour));
-      Frame(dc, chip, Shade(swatch.colour));
+    } else if (Intersects(chip, clip)) {
+      // The edge, then the colour inside it.
+      Fill(dc, chip, Shade(swatch.colour));
+      RECT inside = chip;
+      InflateRect(&inside, -1, -1);
+      Fill(dc, inside, ToColorref(swatch.colour));
     }
   }
 
@@ -132,25 +188,27 @@ void PaintCell(HDC dc, const Section& section, int index, const ViewFonts& fonts
     }
   }
 
-  const COLORREF text = style.labelsOnChip ? LabelColourOn(swatch.colour) : Ink;
+  const COLORREF ink = style.labelsOnChip ? LabelColourOn(swatch.colour) : Ink;
   const int slots = std::min<int>(style.slotCount, static_cast<int>(swatch.lines.size()));
+  const std::vector<int>& widths = section.layout.labelWidths;
+  const size_t measured = static_cast<size_t>(index) * static_cast<size_t>(style.slotCount);
   for (int i = 0; i < slots; ++i) {
     const TextSlot& slot = style.slots[i];
-    skin::Selected font(dc, slot.strong ? fonts.heading() : fonts.body());
-    SetTextColor(dc, slot.muted && !style.labelsOnChip ? MutedInk : text);
+    if (!LineInClip(cell.top + slot.y, BodyLineHeight, clip)) continue;
+    text.Use(slot.strong ? fonts.heading() : fonts.body(),
+             slot.muted && !style.labelsOnChip ? MutedInk : ink);
+    const size_t at = measured + static_cast<size_t>(i);
     DrawLine(dc, swatch.lines[static_cast<size_t>(i)], cell.left + slot.x, cell.top + slot.y,
-             slot.width, slot.align);
+             slot.width, slot.align, BodyLineHeight, at < widths.size() ? widths[at] : -1);
   }
 }
 
-bool LineInClip(int top, int height, const RECT& clip) { return top < clip.bottom && top + height > clip.top; }
-
 // Heads over the columns and slots, and left of the rows that reach into the clip.
-void PaintHeads(HDC dc, const Section& section, const RECT& clip, const ViewFonts& fonts) {
+void PaintHeads(HDC dc, const Section& section, const RECT& clip, const ViewFonts& fonts,
+                TextState& text) {
   const SectionLayout& at = section.layout;
   const CellStyle& style = *section.style;
-  skin::Selected font(dc, fonts.body());
-  SetTextColor(dc, MutedInk);
+  text.Use(fonts.body(), MutedInk);
   if (LineInClip(at.headsTop, HeadsHeight, clip)) {
     for (size_t c = 0; c < section.columnHeads.size(); ++c) {
       int left = at.grid.left + static_cast<int>(c) * style.width;
@@ -172,28 +230,26 @@ void PaintHeads(HDC dc, const Section& section, const RECT& clip, const ViewFont
 }
 
 void PaintSection(HDC dc, const Section& section, int number, const RECT& clip,
-                  const ViewFonts& fonts, const Highlight& highlight) {
+                  const ViewFonts& fonts, TextState& text, const Highlight& highlight) {
   const SectionLayout& at = section.layout;
   if (!section.title.empty() && LineInClip(at.title.y, HeadingHeight, clip)) {
-    skin::Selected font(dc, fonts.heading());
-    SetTextColor(dc, Ink);
+    text.Use(fonts.heading(), Ink);
     DrawLine(dc, section.title, at.title.x, at.title.y, at.box.right - at.box.left,
              TextAlign::Left, HeadingHeight);
   }
-  skin::Selected font(dc, fonts.body());
   if (!section.note.empty() && LineInClip(at.note.y, NoteHeight, clip)) {
-    SetTextColor(dc, MutedInk);
+    text.Use(fonts.body(), MutedInk);
     DrawLine(dc, section.note, at.note.x, at.note.y, at.box.right - at.box.left, TextAlign::Left);
   }
-  SetTextColor(dc, Ink);
   for (size_t i = 0; i < section.paragraphs.size(); ++i) {
     RECT box = at.paragraphs[i];
     if (!Intersects(box, clip)) continue;
+    text.Use(fonts.body(), Ink);
     DrawTextW(dc, section.paragraphs[i].c_str(), static_cast<int>(section.paragraphs[i].size()),
               &box, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
   }
   if (!section.style || section.swatches.empty() || section.style->height <= 0) return;
-  PaintHeads(dc, section, clip, fonts);
+  PaintHeads(dc, section, clip, fonts, text);
 
   // Only the rows that reach into the part being painted.
   const int pitch = section.style->height;
@@ -206,7 +262,8 @@ void PaintSection(HDC dc, const Section& section, int number, const RECT& clip,
       int index = row * section.columns + column;
       if (index >= count) break;
       SwatchRef ref{number, index};
-      PaintCell(dc, section, index, fonts, highlight.hover == ref, highlight.selected == ref);
+      PaintCell(dc, section, index, clip, fonts, text, highlight.hover == ref,
+                highlight.selected == ref);
     }
   }
 }
@@ -220,19 +277,17 @@ COLORREF LabelColourOn(const colour::Rgb8& c) {
 
 void PaintPage(HDC dc, const Page& page, const RECT& clip, const ViewFonts& fonts,
                const Highlight& highlight) {
+  skin::Selected brush(dc, GetStockObject(DC_BRUSH));
   Fill(dc, clip, PageBackground);
   SetBkMode(dc, TRANSPARENT);
+  TextState text(dc);
 
   RECT header{0, 0, clip.right, page.subtitleBox.bottom + HeaderGap};
   if (Intersects(header, clip)) {
-    {
-      skin::Selected font(dc, fonts.title());
-      SetTextColor(dc, Ink);
-      DrawLine(dc, page.title, page.titleAt.x, page.titleAt.y,
-               page.subtitleBox.right - page.subtitleBox.left, TextAlign::Left, TitleHeight);
-    }
-    skin::Selected font(dc, fonts.body());
-    SetTextColor(dc, MutedInk);
+    text.Use(fonts.title(), Ink);
+    DrawLine(dc, page.title, page.titleAt.x, page.titleAt.y,
+             page.subtitleBox.right - page.subtitleBox.left, TextAlign::Left, TitleHeight);
+    text.Use(fonts.body(), MutedInk);
     RECT subtitle = page.subtitleBox;
     DrawTextW(dc, page.subtitle.c_str(), static_cast<int>(page.subtitle.size()), &subtitle,
               DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
@@ -244,7 +299,7 @@ void PaintPage(HDC dc, const Page& page, const RECT& clip, const ViewFonts& font
   for (size_t s = 0; s < page.sections.size(); ++s) {
     const Section& section = page.sections[s];
     if (!Intersects(section.layout.box, clip)) continue;
-    PaintSection(dc, section, static_cast<int>(s), clip, fonts, highlight);
+    PaintSection(dc, section, static_cast<int>(s), clip, fonts, text, highlight);
   }
 }
 

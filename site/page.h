@@ -63,6 +63,9 @@ struct SectionLayout {
   RECT room{};                  // kept free for controls
   int headsTop = 0;             // the line of column and slot heads
   RECT grid{};                  // the cells, left to right and top to bottom
+  // Each label line's width in its slot's font: swatch index × slot count + slot; -1 for
+  // a line the swatch does not have.
+  std::vector<int> labelWidths;
 };
 
 struct Section {

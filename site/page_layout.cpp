@@ -25,6 +25,26 @@ int GridWidth(const Section& section) {
          (section.rowHeads.empty() ? 0 : RowHeadWidth);
 }
 
+// Measured once with the layout, so that painting a strip places its labels without
+// measuring each one again.
+void MeasureLabels(Section& section, HDC dc, const ViewFonts& fonts) {
+  std::vector<int>& widths = section.layout.labelWidths;
+  if (!section.style || section.style->slotCount <= 0) return;
+  const int slots = section.style->slotCount;
+  widths.assign(section.swatches.size() * static_cast<size_t>(slots), -1);
+  for (int slot = 0; slot < slots; ++slot) {
+    skin::Selected font(dc, section.style->slots[slot].strong ? fonts.heading() : fonts.body());
+    for (size_t i = 0; i < section.swatches.size(); ++i) {
+      const std::vector<std::wstring>& lines = section.swatches[i].lines;
+      if (static_cast<size_t>(slot) >= lines.size()) continue;
+      const std::wstring& line = lines[static_cast<size_t>(slot)];
+      SIZE extent{};
+      if (GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent))
+        widths[i * static_cast<size_t>(slots) + static_cast<size_t>(slot)] = extent.cx;
+    }
+  }
+}
+
 void LayOutSection(Section& section, int x, int top, int width, HDC dc) {
   SectionLayout& at = section.layout;
   at = SectionLayout{};
@@ -86,6 +106,7 @@ void LayOutPage(Page& page, int width, const ViewFonts& fonts) {
       lineTop = lineBottom + SectionGapY;
     }
     LayOutSection(section, x, lineTop, sectionWidth, screen);
+    MeasureLabels(section, screen, fonts);
     lineBottom = std::max<int>(lineBottom, section.layout.box.bottom);
     if (whole) {
       x = PageMargin + available;  // nothing else on this line

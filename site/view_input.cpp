@@ -212,8 +212,9 @@ bool ChartView::MoveSelection(WPARAM key) {
 }
 
 void ChartView::OnKeyDown(WPARAM key) {
-  const bool control = GetKeyState(VK_CONTROL) < 0;
-  if (control && key == 'C') {
+  // Only C asks for the Ctrl key's state: reading it is a round trip to the server under
+  // Wine, which every arrow and page key of a scroll would otherwise pay.
+  if (key == 'C' && GetKeyState(VK_CONTROL) < 0) {
     CopySelection();
     return;
   }

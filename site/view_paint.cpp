@@ -1,5 +1,5 @@
 // Painting the chart view: the pane draws only the part that is exposed, composed off
-// screen in a buffer the size of that part; the frame draws the status line.
+// screen in a buffer the pane's size; the frame draws the status line.
 #include "site/chart_view.h"
 #include "site/page_colours.h"
 #include "skin/render/gdi_guard.h"
@@ -22,26 +22,38 @@ void ChartView::MakeBackBuffer() {
 }
 
 void ChartView::PaintPane() {
+  // Pixels moved since the last paint took the stale pixels of what waited to be painted
+  // with them, anywhere within the distance scrolled (the update region itself stays put):
+  // those places are painted again as well.
+  RECT waiting{};
+  if (movedLow_ != movedHigh_ && GetUpdateRect(pane_, &waiting, FALSE)) {
+    RECT reach{waiting.left, waiting.top + movedLow_ - scroll_, waiting.right,
+               waiting.bottom + movedHigh_ - scroll_};
+    InvalidateRect(pane_, &reach, FALSE);
+  }
+  movedLow_ = movedHigh_ = scroll_;
   platform::PaintScope paint(pane_);
-  if (!paint.dc()) return;
-  const RECT dirty = paint.dirty();
-  const int width = dirty.right - dirty.left;
-  const int height = dirty.bottom - dirty.top;
+  if (paint.dc()) ShowPart(paint.dc(), paint.dirty());
+}
+
+void ChartView::ShowPart(HDC target, const RECT& part) {
+  const int width = part.right - part.left;
+  const int height = part.bottom - part.top;
   if (width <= 0 || height <= 0 || !back_ || !*back_) return;
   HDC back = *back_;
-  // Only the strip is painted, where it lies in the pane: the buffer's pixels are page
-  // pixels shifted up by the scroll, and the page is clipped to the strip.
+  // Only the part is painted, where it lies in the pane: the buffer's pixels are page
+  // pixels shifted up by the scroll, and the page is clipped to the part.
   POINT oldOrigin{};
   SetViewportOrgEx(back, 0, -scroll_, &oldOrigin);
-  RECT clip = dirty;
+  RECT clip = part;
   OffsetRect(&clip, 0, scroll_);
-  HRGN strip = CreateRectRgnIndirect(&dirty);
+  HRGN strip = CreateRectRgnIndirect(&part);
   SelectClipRgn(back, strip);
   DeleteObject(strip);
   PaintPage(back, page_, clip, fonts_, Highlight{hover_, selected_});
   SelectClipRgn(back, nullptr);
   SetViewportOrgEx(back, oldOrigin.x, oldOrigin.y, nullptr);
-  BitBlt(paint.dc(), dirty.left, dirty.top, width, height, back, dirty.left, dirty.top, SRCCOPY);
+  BitBlt(target, part.left, part.top, width, height, back, part.left, part.top, SRCCOPY);
 }
 
 void ChartView::PaintStatusLine() {

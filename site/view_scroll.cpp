@@ -1,9 +1,10 @@
-// Scrolling the page pane: the pixels already drawn move (ScrollWindowEx), and only the
-// strip they uncover is painted. The range comes from the page's height alone.
+// Scrolling the page pane: the pixels already drawn move, and only the strip they uncover
+// is painted. The range comes from the page's height alone.
 #include <algorithm>
 
 #include "site/chart_view.h"
 #include "site/page_layout.h"
+#include "skin/render/gdi_guard.h"
 
 namespace site {
 
@@ -42,16 +43,45 @@ void ChartView::ScrollTo(int position) {
   const int dy = scroll_ - position;
   if (dy == 0 || !pane_) return;
   scroll_ = position;
-  // The page's controls ride along with the pixels.
-  ScrollWindowEx(pane_, 0, dy, nullptr, nullptr, nullptr, nullptr,
-                 SW_INVALIDATE | SW_SCROLLCHILDREN);
+  if (controls_) {
+    // The page's controls ride along with the pixels.
+    ScrollWindowEx(pane_, 0, dy, nullptr, nullptr, nullptr, nullptr,
+                   SW_INVALIDATE | SW_SCROLLCHILDREN);
+    UpdateWindow(pane_);
+  } else if (MovePixels(dy)) {
+    movedLow_ = std::min(movedLow_, scroll_);
+    movedHigh_ = std::max(movedHigh_, scroll_);
+  } else {
+    // Nothing on screen to move: the whole pane is painted at the new position.
+    InvalidateRect(pane_, nullptr, FALSE);
+    UpdateWindow(pane_);
+  }
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
   info.fMask = SIF_POS | SIF_DISABLENOSCROLL;
   info.nPos = scroll_;
   SetScrollInfo(pane_, SB_VERT, &info, FALSE);
   if (!thumbPending_) thumbPending_ = SetTimer(pane_, ThumbTimerId, ThumbDelayMs, nullptr) != 0;
-  UpdateWindow(pane_);
+}
+
+// Moves the pane's pixels on its own device context and paints what that uncovers there
+// and then. ScrollWindowEx would make the same move, then invalidate the strip, offset the
+// waiting update region and have a paint message draw the strip: each of those is a round
+// trip to the server under Wine, together several times the move itself, and more when the
+// machine is busy. Here the update region stays where it is; PaintPane makes up for that.
+// False when the pane shows nothing to move.
+bool ChartView::MovePixels(int dy) {
+  if (!IsWindowVisible(pane_) || !back_ || !*back_) return false;
+  skin::ClientDc dc(pane_);
+  if (!dc) return false;
+  RECT client{};
+  GetClientRect(pane_, &client);
+  // The bounds of all the pixels the move could not fill: the strip it uncovered, and on a
+  // pane partly covered by another window, what the covered part would have brought.
+  RECT uncovered{};
+  if (!ScrollDC(dc, 0, dy, &client, &client, nullptr, &uncovered)) return false;
+  ShowPart(dc, uncovered);
+  return true;
 }
 
 void ChartView::DrawThumb() {

@@ -11,7 +11,7 @@
 #include "platform/browser.h"
 #include "platform/ole_browser_host.h"
 #include "platform/system_browser_check.h"
-#include "skin/core/skin_kind.h"
+#include "skin/kinds/kind_table.h"
 #include "skin/render/primitives.h"
 #include "tests/support/gdi_capacity.h"
 #include "tests/support/pixels.h"

@@ -3,8 +3,8 @@
 #include <iterator>
 #include <vector>
 
-#include "skin/core/attach.h"
-#include "skin/core/detach.h"
+#include "skin/engine/attach.h"
+#include "skin/engine/detach.h"
 #include "tests/support/message_box_watcher.h"
 #include "tests/support/skin_test.h"
 

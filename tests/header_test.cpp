@@ -2,7 +2,7 @@
 // under the mouse (HMINDEX) and the pressed one (HDINDEX) following the mouse.
 #include <vector>
 
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 #include "skin/interaction/hit_tests.h"
 #include "skin/render/painters.h"
 #include "tests/support/skin_test.h"

@@ -3,7 +3,7 @@
 #include "skin/interaction/fade.h"
 
 #include "platform/window_services.h"
-#include "skin/core/skin_kind.h"
+#include "skin/kinds/kind_table.h"
 #include "tests/support/pump.h"
 #include "tests/support/skin_test.h"
 

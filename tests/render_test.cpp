@@ -4,17 +4,18 @@
 
 #include <climits>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "skin/core/skin_state.h"
+#include "skin/interaction/hit_tests.h"
 #include "skin/render/blit.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/primitives.h"
 #include "skin/render/rounding.h"
-#include "skin/render/skin_bitmap_tables.h"
 #include "skin/render/skin_bitmaps.h"
 #include "skin/render/skin_colors.h"
 #include "tests/support/gdi_capacity.h"
@@ -39,11 +40,10 @@ class Render : public ::testing::Test {
   skin::MemorySurface source_{40, 40};
 };
 
-template <size_t H, size_t W>
-Pixels FromTable(const COLORREF (&table)[H][W]) {
-  Pixels pixels(static_cast<int>(W), static_cast<int>(H));
+Pixels FromTable(const skin::SkinBitmap& bitmap) {
+  Pixels pixels(bitmap.size.cx, bitmap.size.cy);
   for (int y = 0; y < pixels.height(); ++y)
-    for (int x = 0; x < pixels.width(); ++x) pixels.at(x, y) = table[y][x];
+    for (int x = 0; x < pixels.width(); ++x) pixels.at(x, y) = bitmap.Pixel(x, y);
   return pixels;
 }
 
@@ -53,23 +53,17 @@ Pixels FromTable(const COLORREF (&table)[H][W]) {
 // right) among them. Build and release keep no object.
 TEST(SkinBitmaps, EveryPixelIsItsTablesAndTheArtworkSpotValues) {
   skin::BuildSkinBitmaps();
-  const struct {
-    HDC surface;
-    SIZE size;
-    Pixels table;
-    size_t colours;
-  } art[] = {{skin::ButtonBitmap, skin::ButtonBitmapSize, FromTable(skin::ButtonPixels), 222},
-             {skin::ComboBitmap, skin::ComboBitmapSize, FromTable(skin::ComboPixels), 40},
-             {skin::CheckBitmap, skin::CheckBitmapSize, FromTable(skin::CheckPixels), 46},
-             {skin::GlyphBitmap, skin::GlyphBitmapSize, FromTable(skin::GlyphPixels), 158},
-             {skin::HeaderBitmap, skin::HeaderBitmapSize, FromTable(skin::HeaderPixels), 106}};
-  for (const auto& a : art) {
-    const Pixels shown = test::ReadDc(a.surface, 0, 0, a.size.cx, a.size.cy);
-    EXPECT_EQ(shown.Differences(a.table), 0);
+  const std::map<std::wstring, size_t> colourCounts = {{L"ButtonBitmap", 222}, {L"ComboBitmap", 40},
+                                                       {L"CheckBitmap", 46}, {L"GlyphBitmap", 158},
+                                                       {L"HeaderBitmap", 106}};
+  ASSERT_EQ(skin::SkinBitmaps.size(), colourCounts.size());
+  for (const skin::SkinBitmap& a : skin::SkinBitmaps) {
+    const Pixels shown = test::ReadDc(*a.surface, 0, 0, a.size.cx, a.size.cy);
+    EXPECT_EQ(shown.Differences(FromTable(a)), 0);
     std::set<COLORREF> colours;
     for (int y = 0; y < a.size.cy; ++y)
       for (int x = 0; x < a.size.cx; ++x) colours.insert(shown.at(x, y));
-    EXPECT_EQ(colours.size(), a.colours) << a.size.cx << " x " << a.size.cy;
+    EXPECT_EQ(colours.size(), colourCounts.at(a.name)) << a.size.cx << " x " << a.size.cy;
   }
   const struct {
     HDC surface;

@@ -1,13 +1,13 @@
 // Classification by class name, and attaching the skin: what each kind of window gets and
 // what it must not, and windows that cannot be attached or vanish on the way.
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 
 #include <climits>
 #include <utility>
 #include <vector>
 
-#include "skin/core/skin_kind.h"
-#include "skin/core/skin_wndproc.h"
+#include "skin/engine/skin_wndproc.h"
+#include "skin/kinds/kind_table.h"
 #include "skin/render/gdi_guard.h"
 #include "tests/support/foreign_window.h"
 #include "tests/support/gdi_capacity.h"

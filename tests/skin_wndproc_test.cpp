@@ -1,14 +1,15 @@
 // The routing window procedure and the removal of the skin, both also entered again from
 // inside themselves.
-#include "skin/core/skin_wndproc.h"
+#include "skin/engine/skin_wndproc.h"
 
 #include <algorithm>
 #include <iterator>
 #include <vector>
 
-#include "skin/core/attach.h"
-#include "skin/core/detach.h"
+#include "skin/engine/attach.h"
+#include "skin/engine/detach.h"
 #include "skin/render/gdi_guard.h"
+#include "skin/render/skin_bitmaps.h"
 #include "tests/support/skin_test.h"
 
 namespace {
@@ -68,7 +69,8 @@ TEST_F(Routing, DestroyRemovesTheSkinFirstRestoresEverythingAndReleasesTheEngine
     faces.push_back(FaceDc(button, n));
     faces.push_back(reinterpret_cast<HGDIOBJ>(ReadProp(button, FaceBitmapPropName(n))));
   }
-  const HDC artwork[] = {ButtonBitmap, ComboBitmap, CheckBitmap, GlyphBitmap, HeaderBitmap};
+  std::vector<HDC> artwork;
+  for (const SkinBitmap& bitmap : SkinBitmaps) artwork.push_back(*bitmap.surface);
   SendMessageW(button, WM_DESTROY, 0, 0);
   EXPECT_EQ(SkinnedWindowCount, 2);
   EXPECT_EQ(GetWindowLongPtrW(button, GWLP_WNDPROC), procedure);

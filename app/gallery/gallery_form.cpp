@@ -9,9 +9,10 @@
 #include "app/gallery/kind_classes.h"
 #include "app/resource_ids.h"
 #include "platform/message_box.h"
-#include "skin/core/attach.h"
+#include "platform/twips.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
-#include "skin/render/visual_state.h"
+#include "skin/engine/attach.h"
 
 namespace gallery {
 
@@ -19,6 +20,7 @@ namespace {
 
 using platform::ControlKind;
 using platform::ControlDesign;
+using platform::TwipsToPixels;
 
 constexpr int Column = 2100;  // twips between the columns of a row
 constexpr int RowStart = 1500;  // twips: where the first column starts, after the row's label
@@ -68,9 +70,6 @@ std::vector<ControlDesign> GalleryControls() {
   };
 }
 
-constexpr int TwipsPerPixel = 15;
-int Px(int twips) { return twips / TwipsPerPixel; }
-
 HWND Child(HWND parent, HFONT font, const wchar_t* cls, DWORD style, int x, int y, int w, int h,
            const wchar_t* text = L"", DWORD exStyle = 0) {
   HWND child = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h,
@@ -92,11 +91,11 @@ void GalleryForm::CreateOtherControls() {
   HWND form = hwnd();
   // The font the form gave the controls of its table.
   const HFONT font = reinterpret_cast<HFONT>(SendMessageW(Control(L"Normal"), WM_GETFONT, 0, 0));
-  const int x0 = Px(RowStart);
-  const int step = Px(Column);
+  const int x0 = TwipsToPixels(RowStart);
+  const int step = TwipsToPixels(Column);
 
   // Check boxes: unchecked, checked, indeterminate, disabled.
-  const int checkTop = Px(720);
+  const int checkTop = TwipsToPixels(720);
   const wchar_t* checks[] = {L"Unchecked", L"Checked", L"Indeterminate", L"Disabled"};
   for (int i = 0; i < 4; ++i) {
     HWND box = Child(form, font, CheckBoxClass, BS_AUTO3STATE | WS_TABSTOP, x0 + i * step, checkTop,
@@ -105,7 +104,7 @@ void GalleryForm::CreateOtherControls() {
     if (i == 3) EnableWindow(box, FALSE);
   }
   // Option buttons: selected, not selected, disabled (selected, in a group of its own).
-  const int optionTop = Px(1260);
+  const int optionTop = TwipsToPixels(1260);
   const wchar_t* options[] = {L"Selected", L"Not selected", L"Disabled"};
   for (int i = 0; i < 3; ++i) {
     HWND option = Child(form, font, OptionButtonClass,
@@ -115,7 +114,7 @@ void GalleryForm::CreateOtherControls() {
     if (i == 2) EnableWindow(option, FALSE);
   }
   // Combo boxes of the three styles and a drive list.
-  const int comboTop = Px(1800);
+  const int comboTop = TwipsToPixels(1800);
   // The simple one's list fills its height, so no unpainted strip shows under it.
   const DWORD comboStyles[] = {CBS_DROPDOWN, CBS_DROPDOWNLIST, CBS_SIMPLE | CBS_NOINTEGRALHEIGHT};
   for (int i = 0; i < 3; ++i) {
@@ -130,7 +129,7 @@ void GalleryForm::CreateOtherControls() {
   SendMessageW(drive, CB_SETCURSEL, 0, 0);
 
   // Progress bars: horizontal at several positions, vertical and smooth vertical.
-  const int progressTop = Px(2700);
+  const int progressTop = TwipsToPixels(2700);
   const int fullScale = 30000;
   const int positions[] = {0, 7500, 18000, 30000};
   for (int i = 0; i < 4; ++i) {
@@ -148,7 +147,7 @@ void GalleryForm::CreateOtherControls() {
   }
 
   // A header with four items: the second hovered, the third pressed.
-  header_ = Child(form, font, WC_HEADERW, HDS_BUTTONS, x0, Px(4560), 4 * step, 22);
+  header_ = Child(form, font, WC_HEADERW, HDS_BUTTONS, x0, TwipsToPixels(4560), 4 * step, 22);
   const wchar_t* columns[] = {L"Colour", L"Hover", L"Pressed", L"CMYK"};
   for (int i = 0; i < 4; ++i) {
     HDITEMW item{};
@@ -159,7 +158,7 @@ void GalleryForm::CreateOtherControls() {
   }
 
   // A list and a text box with a client edge; grids with and without a border.
-  const int frameTop = Px(5280);
+  const int frameTop = TwipsToPixels(5280);
   HWND list = Child(form, font, L"ListBox", WS_VSCROLL, x0, frameTop, step - 10, 100, L"",
                     WS_EX_CLIENTEDGE);
   AddItems(list, LB_ADDSTRING, {L"PANTONE CU", L"PANTONE U", L"PANTONE C", L"RAL"});

@@ -1,54 +1,8 @@
 #include "skin/core/skin_kind.h"
 
-#include <array>
+#include <iterator>
 
 namespace skin {
-
-namespace {
-
-struct KindName {
-  const wchar_t* name;
-  SkinKind kind;
-};
-
-// Exact lower-cased names, in the order in which they are tried; the grid prefix is tried last.
-constexpr std::array<KindName, 24> KindNames = {{
-    {L"#32770", SkinKind::Form},
-    {L"thunderformdc", SkinKind::Form},
-    {L"thunderrt6formdc", SkinKind::Form},
-    {L"form", SkinKind::Form},
-    {L"thundercommandbutton", SkinKind::CommandButton},
-    {L"thunderrt6commandbutton", SkinKind::CommandButton},
-    {L"button", SkinKind::CommandButton},
-    {L"thundercombobox", SkinKind::ComboBox},
-    {L"thunderrt6combobox", SkinKind::ComboBox},
-    {L"combo", SkinKind::ComboBox},
-    {L"combobox", SkinKind::ComboBox},
-    {L"thunderdrivelistbox", SkinKind::DriveList},
-    {L"thunderrt6drivelistbox", SkinKind::DriveList},
-    {L"thundercheckbox", SkinKind::CheckBox},
-    {L"thunderrt6checkbox", SkinKind::CheckBox},
-    {L"thunderoptionbutton", SkinKind::OptionButton},
-    {L"thunderrt6optionbutton", SkinKind::OptionButton},
-    {L"progressbar20wndclass", SkinKind::ProgressBar},
-    {L"progressbarwndclass", SkinKind::ProgressBar},
-    {L"msvb_lib_header", SkinKind::Header},
-    {L"sysheader32", SkinKind::Header},
-    {L"datalistwndclass", SkinKind::DataList},
-    {L"dblistwndclass", SkinKind::DataList},
-    {L"combolbox", SkinKind::ComboList},
-}};
-
-constexpr std::wstring_view GridPrefix = L"apexgrid";
-
-// Class names are ASCII in practice; CharLowerBuffW also lowers anything else sensibly.
-std::wstring Lowered(std::wstring_view text) {
-  std::wstring lower(text);
-  if (!lower.empty()) CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
-  return lower;
-}
-
-}  // namespace
 
 std::wstring WindowClassName(HWND hwnd) {
   // Class names are at most 256 characters including the terminator.
@@ -57,16 +11,5 @@ std::wstring WindowClassName(HWND hwnd) {
   if (length <= 0) return std::wstring();
   return std::wstring(buffer, static_cast<size_t>(length));
 }
-
-SkinKind ClassifyClassName(std::wstring_view className) {
-  const std::wstring lower = Lowered(className);
-  for (const KindName& entry : KindNames) {
-    if (lower == entry.name) return entry.kind;
-  }
-  if (lower.compare(0, GridPrefix.size(), GridPrefix) == 0) return SkinKind::Grid;
-  return SkinKind::Other;
-}
-
-SkinKind KindOf(HWND hwnd) { return ClassifyClassName(WindowClassName(hwnd)); }
 
 }  // namespace skin

@@ -7,16 +7,13 @@ namespace skin {
 
 // The one-time initialisation of SkinWindow has run; cleared when the last skinned
 // window is detached.
-extern bool SkinInitialized;
+inline bool SkinInitialized = false;
 // user32 exports TrackMouseEvent; otherwise comctl32's _TrackMouseEvent is used.
-extern bool HasTrackMouseEvent;
-// The five built-in skin bitmaps, each a memory surface that owns its bitmap.
-extern HDC ButtonBitmap;
-extern HDC ComboBitmap;
-extern HDC CheckBitmap;
-extern HDC GlyphBitmap;
-extern HDC HeaderBitmap;
+inline bool HasTrackMouseEvent = false;
 // Windows whose procedure the engine has replaced and not yet restored.
-extern LONG SkinnedWindowCount;
+inline LONG SkinnedWindowCount = 0;
+
+// The five built-in skin bitmaps, the rest of the module state, are kept with their
+// description (skin/render/skin_bitmaps.h).
 
 }  // namespace skin

@@ -1,6 +1,13 @@
 #pragma once
 // The named window properties that hold all per-window skin state. Each holds one
 // pointer-sized value; an absent property reads as 0.
+//
+// The properties are written, changed and removed here only, and each thread keeps a mirror
+// of what it wrote on its own windows: every write and removal goes to the property first,
+// then to the mirror, and the skin's own reads are served from the mirror. A property read is
+// a round trip to the window server on some platforms, and SkinWndProc reads PROCADDR for
+// every message. The mirror holds a window from the start of its attachment until its skin
+// comes off or the window is destroyed, whichever is first.
 #include <windows.h>
 
 namespace skin {
@@ -24,11 +31,27 @@ inline constexpr int FaceCount = 4;
 const wchar_t* FaceDcPropName(int n);
 const wchar_t* FaceBitmapPropName(int n);
 
+// The skin's own value on a window this thread attached, from the mirror: 0 when absent, and
+// for every window the thread does not hold (another thread's, or one not skinned).
 LONG_PTR ReadProp(HWND hwnd, const wchar_t* name);
-// How many property reads the engine has made in this process (for the benchmarks).
-unsigned long long PropertyReadCount();
+// The property, then the mirror; a write the platform refuses leaves the mirror as it was.
+// A window enters the mirror when its attachment writes ATTACHING or PROCADDR; other writes
+// to a window the mirror does not hold go to the property alone.
 void WriteProp(HWND hwnd, const wchar_t* name, LONG_PTR value);
 void DeleteProp(HWND hwnd, const wchar_t* name);
+// Removes whatever the mirror still holds for the window, property and mirror entry alike:
+// when the skin comes off, when an attachment fails, and on the window's WM_NCDESTROY, so
+// that nothing of the window is left when its handle comes to name another window.
+void ReleaseWindowProps(HWND hwnd);
+
+// Skinned or not: PROCADDR is present. A window the mirror does not hold is asked directly
+// (another thread's window, or a handle now naming a window this thread never attached).
+bool IsSkinned(HWND hwnd);
+
+// For checks in tests: true when every value the mirror holds for the window (for every
+// window of this thread when hwnd is null) is what the window's property reads, and a
+// window the mirror does not hold carries no PROCADDR of this thread's.
+bool MirrorAgrees(HWND hwnd);
 
 inline int ReadIntProp(HWND hwnd, const wchar_t* name) {
   return static_cast<int>(ReadProp(hwnd, name));
@@ -36,6 +59,5 @@ inline int ReadIntProp(HWND hwnd, const wchar_t* name) {
 inline HDC FaceDc(HWND hwnd, int n) {
   return reinterpret_cast<HDC>(ReadProp(hwnd, FaceDcPropName(n)));
 }
-inline bool IsSkinned(HWND hwnd) { return ReadProp(hwnd, PropProcAddr) != 0; }
 
 }  // namespace skin

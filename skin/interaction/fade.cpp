@@ -4,22 +4,18 @@
 
 #include "platform/window_services.h"
 #include "skin/core/button_style.h"
-#include "skin/core/skin_handler.h"
-#include "skin/core/skin_kind.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/primitives.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 
 namespace {
 constexpr int FadeStep = 3;
-constexpr int FullyOpaque = 255;
 
-// One blend of the face of OLDSTATE at the given level. The fade step reads the level
-// once and hands it on: each property read is a round trip on some platforms.
-void BlendFace(HWND hwnd, HDC dc, int level) {
+// One blend of the face of OLDSTATE at the given level, which the caller has read or chosen.
+void BlendCurrentFace(HWND hwnd, HDC dc, int level) {
   // A disabled button shows its disabled face, whatever state it was in.
   if (!IsWindowEnabled(hwnd)) WriteProp(hwnd, PropOldState, StateDisabled);
   if (!IsFaceDrawnButtonStyle(ReadProp(hwnd, PropOldStyle))) return;
@@ -41,8 +37,42 @@ void BlendFace(HWND hwnd, HDC dc, int level) {
 
 }  // namespace
 
+void BeginFade(HWND hwnd, int state, int fromLevel) {
+  WriteProp(hwnd, PropOldState, state);
+  WriteProp(hwnd, PropAlphaLevel, fromLevel);
+  StartTimer(hwnd);
+}
+
+void StepFade(HWND hwnd) {
+  int level = ReadIntProp(hwnd, PropAlphaLevel);
+  BlendCurrentFace(hwnd, nullptr, level);
+  level += FadeStep;
+  if (level > FullyOpaque) {
+    StopTimer(hwnd);
+    WriteProp(hwnd, PropAlphaLevel, 0);
+  } else {
+    WriteProp(hwnd, PropAlphaLevel, level);
+  }
+}
+
+void StopFade(HWND hwnd) {
+  StopTimer(hwnd);
+  WriteProp(hwnd, PropAlphaLevel, FullyOpaque);
+}
+
+void ShowFaceAtOnce(HWND hwnd, int state) {
+  StopTimer(hwnd);
+  BlendFace(hwnd, state, FullyOpaque);
+  WriteProp(hwnd, PropAlphaLevel, 0);
+}
+
+void BlendFace(HWND hwnd, int state, int level) {
+  WriteProp(hwnd, PropOldState, state);
+  BlendCurrentFace(hwnd, nullptr, level);
+}
+
 int PaintButtonBlend(HWND hwnd, HDC dc) {
-  BlendFace(hwnd, dc, ReadIntProp(hwnd, PropAlphaLevel));
+  BlendCurrentFace(hwnd, dc, ReadIntProp(hwnd, PropAlphaLevel));
   return 0;
 }
 
@@ -61,23 +91,6 @@ BOOL StopTimer(HWND hwnd) {
   // The property stays, holding 0.
   WriteProp(hwnd, PropTimerId, 0);
   return result;
-}
-
-// Every WM_TIMER that reaches a command button is one step, whatever its id: a blend at
-// the current level, then 3 more; after the blend at 255 the fade ends at rest, level 0.
-LRESULT OnTimer(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (KindOf(hwnd) == SkinKind::CommandButton) {
-    int level = ReadIntProp(hwnd, PropAlphaLevel);
-    BlendFace(hwnd, nullptr, level);
-    level += FadeStep;
-    if (level > FullyOpaque) {
-      StopTimer(hwnd);
-      WriteProp(hwnd, PropAlphaLevel, 0);
-    } else {
-      WriteProp(hwnd, PropAlphaLevel, level);
-    }
-  }
-  return CallPrevious(previous, hwnd, message, wParam, lParam);
 }
 
 }  // namespace skin

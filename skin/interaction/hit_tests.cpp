@@ -4,16 +4,36 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
+#include <cstring>
+
+#include "skin/core/combo_style.h"
+#include "skin/core/visual_state.h"
 #include "skin/render/primitives.h"
 
 namespace skin {
 
 namespace {
-// Set for simple and drop-down-list combos: the whole control counts as the button.
-constexpr LONG_PTR WholeControlIsButtonBit = 0x1;
 // The drop button's area keeps this far inside the control's edges.
 constexpr int DropButtonInset = 2;
+// Where the two halves of a message parameter sit.
+constexpr int LowWordShift = 0;
+constexpr int HighWordShift = 16;
+constexpr uint32_t WordBits = 0xFFFF;
+
+// Two bytes of a 32-bit value as a signed 16-bit integer, copied rather than converted,
+// so that 0xFFFF comes back as -1.
+short WordAt(LPARAM value, int shift) {
+  const uint16_t bits = static_cast<uint16_t>((static_cast<uint32_t>(value) >> shift) & WordBits);
+  short word = 0;
+  std::memcpy(&word, &bits, sizeof(word));
+  return word;
+}
+
 }  // namespace
+
+short LoWord(LPARAM value) { return WordAt(value, LowWordShift); }
+short HiWord(LPARAM value) { return WordAt(value, HighWordShift); }
 
 bool CursorIsOver(HWND hwnd) {
   POINT cursor{};
@@ -22,7 +42,7 @@ bool CursorIsOver(HWND hwnd) {
 }
 
 bool IsOnDropButton(HWND combo, int x, int y) {
-  if (GetWindowLongPtrW(combo, GWL_STYLE) & WholeControlIsButtonBit) return true;
+  if (!IsEditableDropDown(GetWindowLongPtrW(combo, GWL_STYLE))) return true;
   WindowBox box;
   GetWindowBox(combo, box);
   const int scrollBar = GetSystemMetrics(SM_CXVSCROLL);
@@ -37,7 +57,7 @@ int HeaderItemAt(HWND header, int x) {
     SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     if (item.left <= x && x <= item.right) return i;
   }
-  return -1;
+  return NoHeaderItem;
 }
 
 }  // namespace skin

@@ -1,8 +1,13 @@
 #pragma once
-// Where the cursor is, as the mouse handlers need to know it.
+// Where the mouse is, as the input reactions need to know it.
 #include <windows.h>
 
 namespace skin {
+
+// The low and high 16 bits of a message parameter as signed values: a mouse message's x and
+// y in client coordinates, where x = -1 stays -1.
+short LoWord(LPARAM value);
+short HiWord(LPARAM value);
 
 // The window under the cursor is this one.
 bool CursorIsOver(HWND hwnd);
@@ -12,7 +17,7 @@ bool CursorIsOver(HWND hwnd);
 bool IsOnDropButton(HWND combo, int x, int y);
 
 // The first header item whose left <= x <= right, so a shared edge goes to the lower
-// index; -1 when no item is hit.
+// index; NoHeaderItem when no item is hit.
 int HeaderItemAt(HWND header, int x);
 
 }  // namespace skin

@@ -1,23 +1,13 @@
-// Hover tracking: a control learns of the mouse's arrival from its first move, asks for a
-// leave notification, and returns to its normal look when the mouse leaves.
+// Hover tracking: a control learns of the mouse's arrival from its first move and asks for
+// a leave notification; its kind's leave behaviour returns it to its normal look.
 #include "skin/interaction/hover.h"
 
 #include "platform/window_services.h"
-#include "skin/core/skin_handler.h"
-#include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
-#include "skin/interaction/fade.h"
-#include "skin/render/painters.h"
-#include "skin/render/visual_state.h"
+#include "skin/interaction/hit_tests.h"
 
 namespace skin {
-
-namespace {
-// The leave blends the hover face once at this level before the normal face fades in.
-constexpr int LeaveBlendLevel = 140;
-constexpr int NoHeaderItem = -1;
-}  // namespace
 
 void TrackLeave(HWND hwnd) {
   TRACKMOUSEEVENT request{};
@@ -32,45 +22,14 @@ void TrackLeave(HWND hwnd) {
   }
 }
 
-LRESULT OnMouseLeave(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = CallPrevious(previous, hwnd, message, wParam, lParam);
-  int state = StateNormal;
-  switch (KindOf(hwnd)) {
-    case SkinKind::CommandButton:
-      WriteProp(hwnd, PropMouseFlag, 0);
-      WriteProp(hwnd, PropOldState, StateHover);
-      WriteProp(hwnd, PropAlphaLevel, LeaveBlendLevel);
-      PaintButtonBlend(hwnd, nullptr);
-      WriteProp(hwnd, PropOldState, StateNormal);
-      WriteProp(hwnd, PropAlphaLevel, 0);
-      StartTimer(hwnd);
-      break;
-    case SkinKind::ComboBox:
-    case SkinKind::DriveList:
-      WriteProp(hwnd, PropMouseFlag, 0);
-      PaintComboButton(hwnd, nullptr, state, false);
-      break;
-    case SkinKind::CheckBox:
-      WriteProp(hwnd, PropMouseFlag, 0);
-      PaintCheckBox(hwnd, StateNormal, false);
-      break;
-    case SkinKind::OptionButton:
-      WriteProp(hwnd, PropMouseFlag, 0);
-      PaintOptionButton(hwnd, StateNormal, false);
-      break;
-    case SkinKind::Header: {
-      // A pressed item is forgotten too.
-      const int hovered = ReadIntProp(hwnd, PropHmIndex);
-      WriteProp(hwnd, PropMouseFlag, 0);
-      WriteProp(hwnd, PropHdIndex, NoHeaderItem);
-      WriteProp(hwnd, PropHmIndex, NoHeaderItem);
-      if (hovered >= 0) PaintHeaderItem(hwnd, nullptr, hovered, StateNormal);
-      break;
-    }
-    default:
-      break;
-  }
-  return result;
+void EnterCheck(HWND hwnd) {
+  if (ReadIntProp(hwnd, PropMouseFlag) != 0) return;
+  // A control that holds the mouse gets moves with the cursor elsewhere, and they are no
+  // entry: a leave notification asked for then may never come (Wine only tracks a window
+  // under the cursor), and the real entry that follows would ask for none.
+  if (!CursorIsOver(hwnd)) return;
+  WriteProp(hwnd, PropMouseFlag, 1);
+  TrackLeave(hwnd);
 }
 
 }  // namespace skin

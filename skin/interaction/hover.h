@@ -1,5 +1,6 @@
 #pragma once
-// Hover tracking: the leave request and the leave handler.
+// Hover tracking: a control learns of the mouse's arrival from its first move and asks for
+// a leave notification; the leave returns it to its normal look.
 #include <windows.h>
 
 namespace skin {
@@ -7,6 +8,7 @@ namespace skin {
 // Asks for one WM_MOUSELEAVE when the cursor leaves the window.
 void TrackLeave(HWND hwnd);
 
-LRESULT OnMouseLeave(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// On the first move inside a control: sets MOUSEFLAG and asks for a leave notification.
+void EnterCheck(HWND hwnd);
 
 }  // namespace skin

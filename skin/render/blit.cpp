@@ -2,9 +2,6 @@
 
 #include <olectl.h>
 
-#include <cstdint>
-#include <cstring>
-
 #include "skin/render/gdi_guard.h"
 #include "skin/render/skin_colors.h"
 
@@ -19,10 +16,6 @@ constexpr DWORD DestAndNotSource = 0x00220326;
 constexpr COLORREF RgbBits = 0x00FFFFFF;
 constexpr int MaskPlanes = 1;
 constexpr int MaskBitsPerPixel = 1;
-// Where the two halves of a message parameter sit.
-constexpr int LowWordShift = 0;
-constexpr int HighWordShift = 16;
-constexpr uint32_t WordBits = 0xFFFF;
 
 // A memory context compatible with the display, holding a bitmap of its own. On exit the
 // context gets back the bitmap it had at creation, then the bitmap and the context go.
@@ -62,15 +55,6 @@ class SelectedPalette {
   HDC dc_;
   HPALETTE old_;
 };
-
-// Two bytes of a 32-bit value as a signed 16-bit integer, copied rather than converted,
-// so that 0xFFFF comes back as -1.
-short WordAt(LPARAM value, int shift) {
-  const uint16_t bits = static_cast<uint16_t>((static_cast<uint32_t>(value) >> shift) & WordBits);
-  short word = 0;
-  std::memcpy(&word, &bits, sizeof(word));
-  return word;
-}
 
 }  // namespace
 
@@ -195,8 +179,5 @@ void DrawTransparent(HDC hdcDest, int xDest, int yDest, int cx, int cy,
 
   BitBlt(hdcDest, xDest, yDest, cx, cy, composite, 0, 0, SRCCOPY);
 }
-
-short LoWord(LPARAM value) { return WordAt(value, LowWordShift); }
-short HiWord(LPARAM value) { return WordAt(value, HighWordShift); }
 
 }  // namespace skin

@@ -1,5 +1,5 @@
 #pragma once
-// Nine-slice and colour-keyed copies of skin artwork, and signed word splitting.
+// Nine-slice and colour-keyed copies of skin artwork.
 #include <windows.h>
 
 #include <optional>
@@ -21,9 +21,5 @@ int DrawSkinPart(HDC hdcDest, int xDest, int yDest, int cxDest, int cyDest,
 void DrawTransparent(HDC hdcDest, int xDest, int yDest, int cx, int cy,
                      HDC hdcSrc, int xSrc, int ySrc, COLORREF transparentColor,
                      HPALETTE hPalette);
-
-// The low and high 16 bits of a message parameter as signed values: x = -1 stays -1.
-short LoWord(LPARAM value);
-short HiWord(LPARAM value);
 
 }  // namespace skin

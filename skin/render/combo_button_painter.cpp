@@ -1,19 +1,18 @@
 // The drop-down button of a combo box or drive list, at the control's right edge.
-#include "skin/core/skin_state.h"
+#include "skin/core/combo_style.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/painters.h"
 #include "skin/render/primitives.h"
 #include "skin/render/rounding.h"
+#include "skin/render/skin_bitmaps.h"
 #include "skin/render/skin_colors.h"
 #include "skin/render/skin_draw.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 
 namespace {
-// Set for drop-down and drop-down-list combos, clear for simple ones (no drop button).
-constexpr LONG_PTR DropButtonStyleBit = 0x2;
 // The button keeps this margin to the control's right, top and bottom edges.
 constexpr int ButtonMargin = 1;
 }  // namespace
@@ -21,7 +20,7 @@ constexpr int ButtonMargin = 1;
 void PaintComboButton(HWND hwnd, HDC dc, int& state, bool force) {
   if (SendMessageW(hwnd, CB_GETDROPPEDSTATE, 0, 0)) state = StatePressed;
   if (ReadIntProp(hwnd, PropOldState) == state && !force) return;
-  if (!(GetWindowLongPtrW(hwnd, GWL_STYLE) & DropButtonStyleBit)) return;
+  if (!HasDropButton(GetWindowLongPtrW(hwnd, GWL_STYLE))) return;
   WriteProp(hwnd, PropOldState, state);
 
   WindowBox box;

@@ -1,14 +1,14 @@
 // The option-button glyph: a circle at the control's left edge, vertically centred, drawn
 // in place so that its transparent corners keep the control's own painting.
-#include "skin/core/skin_state.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/render/gdi_guard.h"
 #include "skin/render/painters.h"
 #include "skin/render/primitives.h"
 #include "skin/render/rounding.h"
+#include "skin/render/skin_bitmaps.h"
 #include "skin/render/skin_colors.h"
 #include "skin/render/skin_draw.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 

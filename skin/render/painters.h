@@ -1,6 +1,6 @@
 #pragma once
-// The control face painters: each draws one control (or one header item) in one visual
-// state from the skin bitmaps.
+// The control painters: each draws one control (or one header item), in one visual state
+// where it has several, from the skin bitmaps and colours.
 #include <windows.h>
 
 namespace skin {
@@ -22,5 +22,15 @@ void PaintComboButton(HWND hwnd, HDC dc, int& state, bool force);
 
 // Draws one header item (a negative index draws nothing) into dc (0: the window's own).
 void PaintHeaderItem(HWND hwnd, HDC dc, int index, int state);
+
+// Paints a header whole, between BeginPaint and EndPaint: every item, the pressed one
+// (HDINDEX) and the hovered one (HMINDEX) in their states, over the stretched background.
+void PaintHeader(HWND hwnd);
+
+// Paints a progress bar's client area between BeginPaint and EndPaint.
+void PaintProgressBar(HWND hwnd);
+// Paints a progress bar's whole window, client area included, in one copy: a frame around
+// a white border and the fill.
+void PaintProgressFrame(HWND hwnd);
 
 }  // namespace skin

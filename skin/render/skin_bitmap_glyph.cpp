@@ -1,4 +1,4 @@
-#include "skin/render/skin_bitmap_tables.h"
+#include "skin/render/skin_bitmaps.h"
 
 #include "skin/render/skin_colors.h"
 

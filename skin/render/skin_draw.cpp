@@ -37,4 +37,17 @@ void DrawFlatDoubleFrame(HWND hwnd, HDC dc) {
   FrameSolid(dc, 1, 1, box.Width - 2, box.Height - 2, White);
 }
 
+void DrawFlatClientEdge(HWND hwnd) {
+  int bx = 0;
+  int by = 0;
+  GetBorderInsets(hwnd, bx, by);
+  WindowBox box;
+  GetWindowBox(hwnd, box);
+  WindowDc windowDc(hwnd);
+  ClientDc clientDc(hwnd);
+  FrameSolid(windowDc, 0, 0, box.Width, box.Height, FrameColorFor(hwnd));
+  for (int d = 1; d <= bx; ++d)
+    FrameSolid(windowDc, d, d, box.Width - 2 * d, box.Height - 2 * d, GetBkColor(clientDc));
+}
+
 }  // namespace skin

@@ -1,6 +1,7 @@
 #pragma once
 // The painters' common moves: a piece of artwork drawn as a nine-slice or with the key,
-// the frame colour of a control, the flat double frame of lists and drop-down lists.
+// the frame colour of a control, the flat double frame of lists and drop-down lists, the
+// flat client edge.
 #include <windows.h>
 
 #include <optional>
@@ -25,5 +26,9 @@ COLORREF FrameColorFor(HWND hwnd);
 // The outermost pixel ring in the frame colour and the next ring white, on dc (the
 // window's device context, origin at its top-left corner).
 void DrawFlatDoubleFrame(HWND hwnd, HDC dc);
+
+// Over a sunken client edge the default frame has just drawn: the outer ring in the frame
+// colour and the rings inside it, as many as the border is wide, in the client's background.
+void DrawFlatClientEdge(HWND hwnd);
 
 }  // namespace skin

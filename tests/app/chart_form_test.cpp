@@ -14,6 +14,7 @@
 #include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/kinds/kind_table.h"
 #include "skin/render/primitives.h"
 #include "tests/support/quiet_browser.h"
 

@@ -8,6 +8,7 @@
 #include "platform/message_loop.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/render/skin_bitmaps.h"
 #include "tests/support/message_box_watcher.h"
 #include "tests/support/pixels.h"
 

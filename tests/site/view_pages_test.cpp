@@ -7,6 +7,7 @@
 #include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/kinds/kind_table.h"
 #include "skin/render/primitives.h"
 #include "tests/site/view_fixture.h"
 #include "tests/support/gdi_capacity.h"

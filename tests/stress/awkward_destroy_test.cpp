@@ -8,10 +8,11 @@
 #include <functional>
 #include <vector>
 
-#include "skin/core/attach.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/attach.h"
 #include "skin/interaction/fade.h"
+#include "skin/render/skin_bitmaps.h"
 #include "tests/stress/fixture_form.h"
 #include "tests/stress/stress_settings.h"
 #include "tests/support/message_box_watcher.h"
@@ -103,8 +104,7 @@ TEST(AwkwardDestroy, AtTheWorstMomentsNothingIsLeftBehind) {
   });
   EXPECT_EQ(SkinnedWindowCount, 0);
   EXPECT_FALSE(SkinInitialized);
-  for (HDC surface : {ButtonBitmap, ComboBitmap, CheckBitmap, GlyphBitmap, HeaderBitmap})
-    EXPECT_EQ(surface, nullptr);
+  for (const SkinBitmap& bitmap : SkinBitmaps) EXPECT_EQ(*bitmap.surface, nullptr);
   EXPECT_EQ(leaked, 0);
 }
 

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "app/gallery/kind_classes.h"
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 #include "tests/support/pump.h"
 #include "tests/support/recorder.h"
 

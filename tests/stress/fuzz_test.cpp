@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "skin/core/attach.h"
-#include "skin/core/detach.h"
-#include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/engine/attach.h"
+#include "skin/engine/detach.h"
+#include "skin/kinds/kind_table.h"
 #include "tests/stress/fixture_form.h"
 #include "tests/stress/stress_settings.h"
 #include "tests/support/foreign_window.h"

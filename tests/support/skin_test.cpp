@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/window_services.h"
-#include "skin/core/attach.h"
+#include "skin/engine/attach.h"
 #include "tests/support/pump.h"
 
 namespace test {

@@ -10,9 +10,10 @@
 
 #include "app/gallery/kind_classes.h"
 #include "skin/core/skin_state.h"
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
+#include "skin/render/skin_bitmaps.h"
 #include "skin/render/skin_colors.h"
-#include "skin/render/visual_state.h"
 #include "tests/support/pixels.h"
 #include "tests/support/recorder.h"
 

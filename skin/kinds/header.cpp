@@ -1,21 +1,19 @@
-// A header tracks the item under the mouse (HMINDEX) and the item pressed (HDINDEX);
-// while the left button is held no other item lights up and the pressed one stays pressed.
-#include <windows.h>
+// Header controls, painted whole by the skin: every item from its strip. The header tracks
+// the item under the mouse (HMINDEX) and the item pressed (HDINDEX); while the left button
+// is held no other item lights up and the pressed one stays pressed.
+#include "skin/kinds/header.h"
 
 #include <commctrl.h>
 
+#include "skin/core/visual_state.h"
 #include "skin/core/window_props.h"
 #include "skin/interaction/hit_tests.h"
-#include "skin/interaction/input_events.h"
-#include "skin/render/blit.h"
+#include "skin/interaction/hover.h"
 #include "skin/render/painters.h"
-#include "skin/render/visual_state.h"
 
 namespace skin {
 
 namespace {
-
-constexpr int NoHeaderItem = -1;
 
 void MouseMove(HWND hwnd, WPARAM wParam, int hit) {
   const int old = ReadIntProp(hwnd, PropHmIndex);
@@ -49,6 +47,24 @@ void Release(HWND hwnd) {
 
 }  // namespace
 
+bool HeaderAttach(HWND hwnd, Subclass subclass) {
+  WriteProp(hwnd, PropMouseFlag, 0);
+  WriteProp(hwnd, PropHdIndex, NoHeaderItem);
+  WriteProp(hwnd, PropHmIndex, NoHeaderItem);
+  return subclass(hwnd);
+}
+
+void HeaderDetach(HWND hwnd) {
+  DeleteProp(hwnd, PropMouseFlag);
+  DeleteProp(hwnd, PropHdIndex);
+  DeleteProp(hwnd, PropHmIndex);
+}
+
+LRESULT HeaderPaint(WNDPROC, HWND hwnd, UINT, WPARAM, LPARAM) {
+  PaintHeader(hwnd);
+  return 0;
+}
+
 void HeaderInput(HWND hwnd, InputEvent event, WPARAM wParam, LPARAM lParam) {
   switch (event) {
     case InputEvent::MouseMove:
@@ -66,6 +82,15 @@ void HeaderInput(HWND hwnd, InputEvent event, WPARAM wParam, LPARAM lParam) {
     case InputEvent::KeyUp:
       break;
   }
+}
+
+// A pressed item is forgotten too.
+void HeaderLeave(HWND hwnd) {
+  const int hovered = ReadIntProp(hwnd, PropHmIndex);
+  WriteProp(hwnd, PropMouseFlag, 0);
+  WriteProp(hwnd, PropHdIndex, NoHeaderItem);
+  WriteProp(hwnd, PropHmIndex, NoHeaderItem);
+  if (hovered >= 0) PaintHeaderItem(hwnd, nullptr, hovered, StateNormal);
 }
 
 }  // namespace skin

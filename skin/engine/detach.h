@@ -1,5 +1,5 @@
 #pragma once
-// Removal of the skin, and the sibling refresh after a left-button release.
+// Removal of the skin.
 #include <windows.h>
 
 namespace skin {
@@ -9,10 +9,12 @@ namespace skin {
 // 1 when removed; 0 for a null handle or a window that is not skinned.
 int DetachSkin(HWND hwnd);
 
+// WM_NCDESTROY, the window's last message: the previous procedure, then whatever of the skin
+// the window still carries goes (its skin normally came off at WM_DESTROY; something may
+// have kept that message from the skin), before the handle can name another window.
+LRESULT OnNcDestroy(WNDPROC previous, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // EnumChildWindows callback: detaches each descendant and goes on.
 BOOL CALLBACK DetachChildProc(HWND hwnd, LPARAM unused);
-
-// EnumChildWindows callback: repaints a skinned check box or option button normal.
-BOOL CALLBACK RefreshSiblingProc(HWND hwnd, LPARAM unused);
 
 }  // namespace skin

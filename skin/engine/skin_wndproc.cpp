@@ -1,16 +1,13 @@
-#include "skin/core/skin_wndproc.h"
+#include "skin/engine/skin_wndproc.h"
 
 #include <array>
 
-#include "skin/core/attach.h"
-#include "skin/core/detach.h"
 #include "skin/core/skin_handler.h"
 #include "skin/core/window_props.h"
-#include "skin/interaction/fade.h"
-#include "skin/interaction/hover.h"
-#include "skin/interaction/mouse_keys.h"
-#include "skin/interaction/window_state_handlers.h"
-#include "skin/render/paint_handlers.h"
+#include "skin/engine/attach.h"
+#include "skin/engine/detach.h"
+#include "skin/engine/handlers.h"
+#include "skin/kinds/kind_table.h"
 
 namespace skin {
 
@@ -50,8 +47,9 @@ struct Route {
 
 // The messages the skin takes part in; every other message goes to the previous
 // procedure unchanged.
-constexpr std::array<Route, 19> Routes = {{
+constexpr auto Routes = std::to_array<Route>({
     {WM_DESTROY, RouteDestroy},
+    {WM_NCDESTROY, OnNcDestroy},
     {WM_SIZE, OnSize},
     {WM_ACTIVATE, OnActivate},
     {WM_SETFOCUS, OnSetFocus},
@@ -70,19 +68,35 @@ constexpr std::array<Route, 19> Routes = {{
     {WM_LBUTTONUP, RouteLButtonUp},
     {WM_LBUTTONDBLCLK, OnLButtonDblClk},
     {WM_MOUSELEAVE, OnMouseLeave},
-}};
+});
 
-}  // namespace
-
-LRESULT CALLBACK SkinWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!hwnd) return 0;
-  // The one property read every message pays.
+LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The one property read every message pays, served from this thread's mirror.
   auto previous = reinterpret_cast<WNDPROC>(ReadProp(hwnd, PropProcAddr));
   if (!previous) return DefWindowProcW(hwnd, message, wParam, lParam);
   for (const Route& route : Routes) {
     if (route.message == message) return route.handler(previous, hwnd, message, wParam, lParam);
   }
   return CallPrevious(previous, hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+BOOL CALLBACK RefreshSiblingProc(HWND hwnd, LPARAM) {
+  // Only windows this thread skinned (those its mirror holds): another thread's window keeps
+  // its state in that thread.
+  if (!ReadProp(hwnd, PropProcAddr)) return TRUE;
+  if (const Reaction refresh = KindRowOf(KindOf(hwnd)).refresh) refresh(hwnd);
+  return TRUE;
+}
+
+std::atomic<MessageCheck> AfterMessageCheck{nullptr};
+
+LRESULT CALLBACK SkinWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!hwnd) return 0;
+  const LRESULT result = Dispatch(hwnd, message, wParam, lParam);
+  if (MessageCheck check = AfterMessageCheck.load(std::memory_order_relaxed)) check(hwnd, message);
+  return result;
 }
 
 }  // namespace skin
