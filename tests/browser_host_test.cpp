@@ -92,34 +92,26 @@ class KeyForm : public platform::Form {
   }
 };
 
-class BrowserKeys : public ::testing::Test {
- protected:
-  void SetUp() override {
-    form_.Show();
-    ASSERT_TRUE(form_.IsLoaded());
-    SetForegroundWindow(form_.hwnd());
-  }
-  void TearDown() override {
-    form_.Unload();
-    platform::ProcessPendingMessages();
-  }
-  // Focuses target and sends it one key message through the message loop.
-  void Press(HWND target, UINT message, WPARAM key) {
-    SetFocus(target);
-    ASSERT_EQ(GetFocus(), target);
-    platform::ProcessPendingMessages();
-    events.clear();
-    PostMessageW(target, message, key, 0);
-    platform::ProcessPendingMessages();
-  }
-
-  KeyForm form_;
-  FakeActiveObject active_;
-};
+// Focuses target and sends it one key message through the message loop.
+void Press(HWND target, UINT message, WPARAM key) {
+  SetFocus(target);
+  ASSERT_EQ(GetFocus(), target);
+  platform::ProcessPendingMessages();
+  events.clear();
+  PostMessageW(target, message, key, 0);
+  platform::ProcessPendingMessages();
+}
 
 // Catches keys that reach the form or the page before the control, a control's S_OK not
-// stopping the form's Tab/Enter/Esc (or the dispatch), and anything but S_OK stopping it.
-TEST_F(BrowserKeys, TheControlSeesEveryKeyFirstAndItsAnswerDecides) {
+// stopping the form's Tab/Enter/Esc (or the dispatch), anything but S_OK stopping it, a
+// route that takes the keys of the form's own controls, one that outlives its registration
+// (the control gone, its keys still offered to it) and unbalanced references.
+TEST(BrowserKeys, TheControlSeesEveryKeyInsideTheHostFirstAndItsAnswerDecides) {
+  KeyForm form;
+  FakeActiveObject active;
+  form.Show();
+  ASSERT_TRUE(form.IsLoaded());
+  SetForegroundWindow(form.hwnd());
   struct Case {
     const char* what;
     UINT message;
@@ -141,35 +133,31 @@ TEST_F(BrowserKeys, TheControlSeesEveryKeyFirstAndItsAnswerDecides) {
       {"character, not implemented", WM_CHAR, L'c', E_NOTIMPL, {L"page char 99"}, false},
       {"system key taken", WM_SYSKEYDOWN, 'N', S_OK, {}, false},
   };
-  platform::ActiveObjectKeys keys(form_.host, &active_);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    active_.answer = c.answer;
-    Press(form_.page, c.message, c.key);
-    std::vector<std::wstring> expected{Describe(L"offer", c.message, c.key)};
-    expected.insert(expected.end(), c.expected.begin(), c.expected.end());
-    EXPECT_EQ(events, expected);
-    EXPECT_EQ(GetFocus() == form_.page, !c.focusLeavesPage);
-  }
-}
-
-// Catches a route that takes the keys of the form's own controls, one that outlives its
-// registration (the control gone, its keys still offered to it) and unbalanced references.
-TEST_F(BrowserKeys, OnlyKeysInsideTheHostAreOfferedAndOnlyWhileTheRouteLives) {
-  active_.answer = S_OK;
   const std::vector<std::wstring> formOnly{L"click cmdCancel"};
   {
-    platform::ActiveObjectKeys keys(form_.host, &active_);
-    EXPECT_EQ(active_.references, 2);
-    Press(form_.Control(L"txtName"), WM_KEYDOWN, VK_ESCAPE);
+    platform::ActiveObjectKeys keys(form.host, &active);
+    EXPECT_EQ(active.references, 2);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.what);
+      active.answer = c.answer;
+      Press(form.page, c.message, c.key);
+      std::vector<std::wstring> expected{Describe(L"offer", c.message, c.key)};
+      expected.insert(expected.end(), c.expected.begin(), c.expected.end());
+      EXPECT_EQ(events, expected);
+      EXPECT_EQ(GetFocus() == form.page, !c.focusLeavesPage);
+    }
+    active.answer = S_OK;
+    Press(form.Control(L"txtName"), WM_KEYDOWN, VK_ESCAPE);
     EXPECT_EQ(events, formOnly);
   }
-  EXPECT_EQ(active_.references, 1);
-  Press(form_.page, WM_KEYDOWN, VK_ESCAPE);
+  EXPECT_EQ(active.references, 1);
+  Press(form.page, WM_KEYDOWN, VK_ESCAPE);
   EXPECT_EQ(events, formOnly);
+  form.Unload();
+  platform::ProcessPendingMessages();
 }
 
-// A key under HKEY_CURRENT_USER of the tests' own, removed before and after.
+// A key under HKEY_CURRENT_USER of the tests' own, removed before and after each test.
 constexpr wchar_t TestKey[] = L"Software\\Tintora\\Test\\BrowserEmulation";
 constexpr wchar_t ValueName[] = L"Tintora.exe";
 
@@ -179,7 +167,6 @@ class EmulationKey : public ::testing::Test {
   ~EmulationKey() override { Remove(); }
   static void Remove() {
     RegDeleteTreeW(HKEY_CURRENT_USER, TestKey);
-    RegDeleteKeyW(HKEY_CURRENT_USER, TestKey);
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Tintora\\Test");  // only if empty
   }
   // The DWORD value, or a failure when there is none (or it is not a DWORD).
@@ -195,37 +182,31 @@ class EmulationKey : public ::testing::Test {
 TEST_F(EmulationKey, TheValueEndsAsTheModeAndIsWrittenOnlyWhenItDiffers) {
   constexpr DWORD OlderMode = 7000;
   constexpr DWORD Mode = platform::NewestStandardsMode;
-  struct Case {
+  using enum platform::EmulationWrite;
+  const struct {
     const char* what;
     DWORD priorType;  // REG_NONE: no value
     const void* prior;
-    DWORD priorSize;
     const wchar_t* name;
     platform::EmulationWrite expected;
+  } cases[] = {
+      {"no key yet", REG_NONE, nullptr, ValueName, Written},
+      {"same mode", REG_DWORD, &Mode, ValueName, Unchanged},
+      {"an older mode", REG_DWORD, &OlderMode, ValueName, Written},
+      {"the mode's bytes, not as a DWORD", REG_BINARY, &Mode, ValueName, Written},
+      {"no name", REG_NONE, nullptr, L"", Failed},
   };
-  const Case cases[] = {
-      {"no key yet", REG_NONE, nullptr, 0, ValueName, platform::EmulationWrite::Written},
-      {"same mode", REG_DWORD, &Mode, sizeof(Mode), ValueName,
-       platform::EmulationWrite::Unchanged},
-      {"an older mode", REG_DWORD, &OlderMode, sizeof(OlderMode), ValueName,
-       platform::EmulationWrite::Written},
-      {"the mode's bytes, not as a DWORD", REG_BINARY, &Mode, sizeof(Mode), ValueName,
-       platform::EmulationWrite::Written},
-      {"no name", REG_NONE, nullptr, 0, L"", platform::EmulationWrite::Failed},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     Remove();
     if (c.priorType != REG_NONE) {
-      ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, TestKey, ValueName, c.priorType, c.prior,
-                                c.priorSize),
+      ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, TestKey, ValueName, c.priorType, c.prior, sizeof(DWORD)),
                 ERROR_SUCCESS);
     }
     EXPECT_EQ(platform::SetBrowserEmulation(TestKey, c.name, Mode), c.expected);
     DWORD value = 0;
-    if (c.expected == platform::EmulationWrite::Failed) {
-      EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, TestKey, nullptr, RRF_RT_ANY, nullptr, nullptr,
-                             nullptr),
+    if (c.expected == Failed) {
+      EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, TestKey, nullptr, RRF_RT_ANY, nullptr, nullptr, nullptr),
                 ERROR_SUCCESS)
           << "default value set";
       continue;

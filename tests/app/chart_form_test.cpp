@@ -1,4 +1,6 @@
-// The colour-chart main window with a browser that records what it is asked for.
+// The colour-chart main window, with a browser that records what it is asked for, and on
+// the built-in chart site: the chart view in the browser's place, its cards, and the keys
+// it needs getting past the form.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,10 +9,13 @@
 #include "app/forms.h"
 #include "app/login_form.h"
 #include "platform/message_loop.h"
+#include "site/chart_view.h"
+#include "site/site_address.h"
+#include "skin/core/skin_kind.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
 #include "skin/kinds/kind_table.h"
-#include "skin/render/skin_bitmaps.h"
+#include "skin/render/primitives.h"
 #include "tests/support/quiet_browser.h"
 
 namespace {
@@ -23,10 +28,16 @@ std::vector<Request>& requests = test::QuietBrowser::Requests();
 
 class ChartWindow : public ::testing::Test {
  protected:
+  // The recording browser, or the one the program makes: the chart view.
+  virtual bool OnTheChartSite() const { return false; }
   void SetUp() override {
     requests.clear();
-    platform::SetBrowserFactory(test::QuietBrowser::Make);
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    if (!OnTheChartSite()) platform::SetBrowserFactory(test::QuietBrowser::Make);
     soft().Show();
+    ASSERT_TRUE(soft().IsLoaded());
+    SetForegroundWindow(soft().hwnd());
+    platform::ProcessPendingMessages();
   }
   void TearDown() override {
     Form2().Unload();
@@ -55,6 +66,24 @@ class ChartWindow : public ::testing::Test {
     SendMessageW(soft().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(image.left + 5, image.top + 5));
     SendMessageW(soft().hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(image.left + 5, image.top + 5));
   }
+  // A key as the message loop delivers it: the form sees it first.
+  static void Press(HWND target, WPARAM key) {
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 1);
+    platform::ProcessPendingMessages();
+  }
+};
+
+class ChartSite : public ChartWindow {
+ protected:
+  bool OnTheChartSite() const override { return true; }
+  void SetUp() override {
+    ChartWindow::SetUp();
+    view_ = dynamic_cast<site::ChartView*>(soft().WebBrowser1());
+    ASSERT_NE(view_, nullptr);
+  }
+  std::wstring Shown() const { return skin::WindowText(view_->Window()); }
+  site::ChartView* view_ = nullptr;
 };
 
 // The start page is asked for before the skin is attached; each button then loads its page
@@ -64,6 +93,7 @@ TEST_F(ChartWindow, OpensOnTheStartPageAndEachButtonLoadsItsPageOnEveryClick) {
   EXPECT_EQ(requests[0].address, L"https://www.tintora.example/b");
   EXPECT_FALSE(requests[0].parentSkinned);
   EXPECT_TRUE(skin::IsSkinned(soft().hwnd()));
+  EXPECT_EQ(skin::SkinnedWindowCount, 14);  // the form, its twelve buttons and the browser
   const wchar_t* pages[12] = {
       L"/soft/qovu/cmyk-color.html",  L"/soft/qovu/rgb-color.html", L"/soft/qovu/PANTONE CU.htm",
       L"/soft/qovu/PANTONE U.htm",    L"/soft/qovu/PANTONE C.htm",  L"/soft/qovu/new_page_RAL.htm",
@@ -74,6 +104,7 @@ TEST_F(ChartWindow, OpensOnTheStartPageAndEachButtonLoadsItsPageOnEveryClick) {
     Click(Button(number));
     Click(Button(number));
     SendMessageW(Button(number), BM_CLICK, 0, 0);
+    EXPECT_TRUE(skin::IsSkinned(Button(number)));
     ASSERT_EQ(requests.size(), 3u) << "Command" << number;
     for (const Request& r : requests) EXPECT_EQ(r.address, Address(pages[number - 1])) << "Command" << number;
   }
@@ -112,11 +143,9 @@ TEST_F(ChartWindow, TheBrowserAndTheButtonsSitInPlaceAndTabFollowsTheNumbers) {
   }
 }
 
-// The picture opens Form2, unowned, 312 x 213; activated from the main window it is skinned
-// then; closing the main window with Form2 open keeps the program alive.
+// The picture opens Form2, unowned, 312 x 213, not centred; activated from the main window
+// it is skinned then; closing the main window with Form2 open keeps the program alive.
 TEST_F(ChartWindow, ThePictureOpensForm2SkinnedOnActivationAndTheProgramLivesOnWithIt) {
-  SetForegroundWindow(soft().hwnd());
-  platform::ProcessPendingMessages();
   const LONG before = skin::SkinnedWindowCount;
   ClickPicture();
   platform::ProcessPendingMessages();
@@ -126,6 +155,9 @@ TEST_F(ChartWindow, ThePictureOpensForm2SkinnedOnActivationAndTheProgramLivesOnW
   RECT client{};
   GetClientRect(Form2().hwnd(), &client);
   EXPECT_EQ(client.right * 1000 + client.bottom, 312 * 1000 + 213);
+  RECT placed{};  // where the platform puts new windows, not centred as the main window is
+  GetWindowRect(Form2().hwnd(), &placed);
+  EXPECT_NE(placed.left, (GetSystemMetrics(SM_CXSCREEN) - (placed.right - placed.left)) / 2);
   EXPECT_EQ(requests.size(), 1u);  // only the start page
   EXPECT_EQ(GetActiveWindow(), Form2().hwnd());
   EXPECT_TRUE(skin::IsSkinned(Form2().hwnd()));
@@ -162,25 +194,66 @@ TEST_F(ChartWindow, AFormThatFailsToBeCreatedLeavesTheLoadedFormsAsTheyWere) {
   EXPECT_TRUE(soft().IsLoaded());
 }
 
-// Through the real dialog: the engine is released with the dialog and built again for the
-// main window, whose form, twelve buttons and browser window are skinned.
-TEST_F(ChartWindow, LoginLeadsHereThroughTheRealDialog) {
-  soft().Unload();
-  app::Form1().Show();
-  HWND dialog = app::Form1().hwnd();
-  const HDC dialogArtwork = skin::ButtonBitmap;
-  requests.clear();
-  SetWindowTextW(app::Form1().Control(L"txtPassword"), app::LoginPassword);
-  Click(app::Form1().Control(L"cmdOK"));
-  EXPECT_FALSE(IsWindow(dialog));
-  ASSERT_TRUE(soft().IsLoaded());
-  EXPECT_TRUE(skin::SkinInitialized);
-  EXPECT_EQ(GetObjectType(dialogArtwork), 0u);
-  EXPECT_EQ(GetObjectType(skin::ButtonBitmap), static_cast<DWORD>(OBJ_MEMDC));
-  EXPECT_EQ(skin::SkinnedWindowCount, 14);
-  for (int number = 1; number <= 12; ++number) EXPECT_TRUE(skin::IsSkinned(Button(number)));
-  ASSERT_EQ(requests.size(), 1u);
-  EXPECT_EQ(requests[0].address, Address(app::StartPagePath));
+// The start page in the browser's place, skinned; each of its cards opens the address its
+// button asks for.
+TEST_F(ChartSite, EachCardOfTheStartPageOpensTheAddressItsButtonAsksFor) {
+  EXPECT_EQ(skin::WindowClassName(view_->Window()), site::ChartViewClassName);
+  EXPECT_EQ(Shown(), std::wstring(app::ChartSiteBase) + app::StartPagePath);
+  EXPECT_EQ(view_->CurrentPage().id, site::PageId::Start);
+  EXPECT_TRUE(skin::IsSkinned(view_->Pane()));
+  for (const app::ChartButton& button : app::ChartButtons) {
+    SendMessageW(soft().Control(button.name), BM_CLICK, 0, 0);
+    const std::wstring fromButton = Shown();
+    view_->Navigate(std::wstring(app::ChartSiteBase) + app::StartPagePath);
+    UpdateWindow(view_->Pane());
+    const site::Section& cards = view_->CurrentPage().sections.at(0);
+    int index = -1;
+    for (size_t i = 0; i < cards.swatches.size(); ++i)
+      if (cards.swatches[i].lines.at(0) == button.caption) index = static_cast<int>(i);
+    ASSERT_GE(index, 0) << button.name;
+    const RECT card = view_->CellOnScreen({0, index});
+    const LPARAM centre = MAKELPARAM((card.left + card.right) / 2, (card.top + card.bottom) / 2);
+    SendMessageW(view_->Pane(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    SendMessageW(view_->Pane(), WM_LBUTTONUP, 0, centre);
+    EXPECT_EQ(Shown(), fromButton) << button.name;
+  }
+}
+
+// The view, first in the tab order, has the focus when the window opens; Tab reaches it
+// after the last button and the page's own controls after it; the scroll and arrow keys
+// reach it, and Enter in the converter's text box converts (the form has no default button
+// to take it).
+TEST_F(ChartSite, TheFormLeavesTheViewAndThePagesControlsTheirKeys) {
+  EXPECT_EQ(GetFocus(), view_->Pane());
+  SetFocus(soft().Control(L"Command12"));
+  Press(GetFocus(), VK_TAB);
+  EXPECT_EQ(GetFocus(), view_->Pane());
+  Press(view_->Pane(), VK_TAB);
+  EXPECT_EQ(GetFocus(), soft().Control(L"Command1"));
+
+  SendMessageW(soft().Control(L"Command1"), BM_CLICK, 0, 0);  // CMYK, a long page
+  SetFocus(view_->Pane());
+  Press(view_->Pane(), VK_NEXT);
+  EXPECT_GT(view_->ScrollPosition(), 0);
+  Press(view_->Pane(), VK_HOME);
+  EXPECT_EQ(view_->ScrollPosition(), 0);
+  view_->Select({0, 0});
+  Press(view_->Pane(), VK_RIGHT);
+  EXPECT_EQ(view_->Selection(), (site::SwatchRef{0, 1}));
+
+  SendMessageW(soft().Control(L"Command12"), BM_CLICK, 0, 0);  // the converter
+  SetFocus(view_->Pane());
+  Press(view_->Pane(), VK_TAB);
+  HWND input = GetFocus();
+  EXPECT_EQ(skin::WindowClassName(input), L"Edit");
+  EXPECT_EQ(GetParent(input), view_->Pane());
+  SetWindowTextW(input, L"#663399");
+  const size_t before = view_->CurrentPage().sections.size();
+  Press(input, VK_RETURN);
+  EXPECT_GT(view_->CurrentPage().sections.size(), before);
+  Press(input, VK_TAB);  // the Convert button, then the chart buttons
+  Press(GetFocus(), VK_TAB);
+  EXPECT_EQ(GetFocus(), soft().Control(L"Command1"));
 }
 
 }  // namespace

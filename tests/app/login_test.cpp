@@ -8,6 +8,7 @@
 #include "platform/message_loop.h"
 #include "skin/core/skin_state.h"
 #include "skin/core/window_props.h"
+#include "skin/render/skin_bitmaps.h"
 #include "tests/support/message_box_watcher.h"
 #include "tests/support/pixels.h"
 
@@ -65,6 +66,8 @@ TEST_F(LoginDialog, IsAShapedCentredSkinnedDialogWithItsControlsInPlace) {
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY));
   EXPECT_EQ(Form1().BackColor(), app::LoginKeyColor);
   EXPECT_FALSE(GetWindowLongPtrW(dialog(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
+  // A taskbar button of its own, from which the minimised dialog is restored.
+  EXPECT_TRUE(GetWindowLongPtrW(dialog(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
   RECT window{};
   GetWindowRect(dialog(), &window);
   EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - 259) / 2);
@@ -97,17 +100,10 @@ TEST_F(LoginDialog, IsAShapedCentredSkinnedDialogWithItsControlsInPlace) {
 // the message box (its text, its title, the dialog its owner, one button, no icon), leaves
 // the dialog as it was and selects the whole password, so that typing replaces it.
 TEST_F(LoginDialog, AWrongPasswordGivesTheMessageBoxAndSelectsThePassword) {
-  const std::wstring attempts[] = {L"",
-                                   L"12345",
-                                   L" 583172946",
-                                   L"583172946 ",
-                                   L"5831729460",
-                                   std::wstring(100000, L'7'),
-                                   L"\t\x01\x1b\x7f"
-                                   L"583172946",
-                                   L"583172946\x200B",
-                                   L"\xFF15\xFF18\xFF13\xFF11\xFF17\xFF12\xFF19\xFF14\xFF16",
-                                   L"\xD83D\xDE00\xD834\xDD1E\xFFFF"};
+  const std::wstring attempts[] = {
+      L"", L"12345", L" 583172946", L"583172946 ", L"5831729460", std::wstring(100000, L'7'),
+      L"\t\x01\x1b\x7f" L"583172946", L"583172946\x200B",
+      L"\xFF15\xFF18\xFF13\xFF11\xFF17\xFF12\xFF19\xFF14\xFF16", L"\xD83D\xDE00\xD834\xDD1E\xFFFF"};
   for (const std::wstring& attempt : attempts) {
     SCOPED_TRACE(testing::Message() << "a password of " << attempt.size() << " characters");
     SetWindowTextW(Control(L"txtPassword"), attempt.c_str());
@@ -131,66 +127,56 @@ TEST_F(LoginDialog, AWrongPasswordGivesTheMessageBoxAndSelectsThePassword) {
   EXPECT_EQ(Form1().Text(L"txtPassword"), L"7");
 }
 
-// The right password with any user name, by a click on Login or Enter in either text box,
-// closes the dialog and opens the main window, skinned.
-TEST_F(LoginDialog, TheRightPasswordWithAnyUserNameOpensTheMainWindow) {
-  const struct {
-    const wchar_t* user;
-    const wchar_t* enterIn;  // null: a click on Login
-  } logins[] = {{L"", nullptr}, {L"anyone", L"txtUserName"}, {L"用户", L"txtPassword"}};
-  for (const auto& l : logins) {
-    Form1().Show();
-    SetWindowTextW(Control(L"txtUserName"), l.user);
-    SetWindowTextW(Control(L"txtPassword"), app::LoginPassword);
-    if (l.enterIn) {
-      Press(l.enterIn, WM_KEYDOWN, VK_RETURN);
-    } else {
-      Click(L"cmdOK");
-    }
-    EXPECT_FALSE(Form1().IsLoaded()) << "user " << l.user;
-    ASSERT_TRUE(soft().IsLoaded());
-    EXPECT_TRUE(IsWindowVisible(soft().hwnd()));
-    EXPECT_EQ(platform::LoadedFormCount(), 1);
-    EXPECT_TRUE(skin::IsSkinned(soft().hwnd()));
-    soft().Unload();
-  }
-}
-
-// Tab walks the tab order and wraps, Alt with an access key focuses its text box, Enter on
-// the focused Exit button exits (not logs in), as do Esc anywhere and a click on Exit: the
-// process would end with the engine released.
-TEST_F(LoginDialog, KeysMoveTheFocusAndExitAsTheDialogSays) {
+// With the right password typed: Tab walks the tab order and wraps, Alt with an access key
+// focuses its text box; Enter in either text box or a click on Login logs in with any user
+// name (the engine's artwork goes with the dialog and is built again for the main window,
+// skinned); Enter on the focused Exit button, Esc anywhere and a click on Exit exit, and
+// the process would end with the engine released.
+TEST_F(LoginDialog, KeysAndClicksMoveTheFocusLogInAndExitAsTheDialogSays) {
+  enum Outcome { Focus, LoggedIn, Exited };
   const struct {
     const wchar_t* focus;
-    UINT message;
+    UINT message;  // 0: a click on the focus
     WPARAM key;
-    const wchar_t* then;  // focused afterwards; null: the dialog has gone
-  } keys[] = {{L"txtUserName", WM_KEYDOWN, VK_TAB, L"txtPassword"},
-              {L"txtPassword", WM_KEYDOWN, VK_TAB, L"cmdOK"},
-              {L"cmdOK", WM_KEYDOWN, VK_TAB, L"cmdCancel"},
-              {L"cmdCancel", WM_KEYDOWN, VK_TAB, L"txtUserName"},
-              {L"cmdOK", WM_SYSKEYDOWN, 'P', L"txtPassword"},
-              {L"cmdOK", WM_SYSKEYDOWN, 'U', L"txtUserName"},
-              {L"cmdCancel", WM_KEYDOWN, VK_RETURN, nullptr},
-              {L"txtUserName", WM_KEYDOWN, VK_ESCAPE, nullptr},
-              {L"cmdCancel", 0, 0, nullptr}};
-  for (const auto& k : keys) {
+    Outcome outcome;
+    const wchar_t* then;  // focused afterwards, or the user name typed
+  } steps[] = {{L"txtUserName", WM_KEYDOWN, VK_TAB, Focus, L"txtPassword"},
+               {L"txtPassword", WM_KEYDOWN, VK_TAB, Focus, L"cmdOK"},
+               {L"cmdOK", WM_KEYDOWN, VK_TAB, Focus, L"cmdCancel"},
+               {L"cmdCancel", WM_KEYDOWN, VK_TAB, Focus, L"txtUserName"},
+               {L"cmdOK", WM_SYSKEYDOWN, 'P', Focus, L"txtPassword"},
+               {L"cmdOK", WM_SYSKEYDOWN, 'U', Focus, L"txtUserName"},
+               {L"cmdOK", 0, 0, LoggedIn, L""},
+               {L"txtUserName", WM_KEYDOWN, VK_RETURN, LoggedIn, L"anyone"},
+               {L"txtPassword", WM_KEYDOWN, VK_RETURN, LoggedIn, L"用户"},
+               {L"cmdCancel", WM_KEYDOWN, VK_RETURN, Exited, L""},
+               {L"txtUserName", WM_KEYDOWN, VK_ESCAPE, Exited, L""},
+               {L"cmdCancel", 0, 0, Exited, L""}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(testing::Message() << "key " << step.key << " in " << step.focus);
     Form1().Show();
+    const HDC dialogArtwork = skin::ButtonBitmap;
+    if (step.outcome != Focus) SetWindowTextW(Control(L"txtUserName"), step.then);
     SetWindowTextW(Control(L"txtPassword"), app::LoginPassword);
-    if (k.message) {
-      Press(k.focus, k.message, k.key);
+    if (step.message) {
+      Press(step.focus, step.message, step.key);
     } else {
-      Click(k.focus);
+      Click(step.focus);
     }
-    SCOPED_TRACE(testing::Message() << "key " << k.key << " in " << k.focus);
-    if (k.then) {
-      EXPECT_EQ(GetFocus(), Control(k.then));
-    } else {
-      EXPECT_FALSE(Form1().IsLoaded());
-      EXPECT_FALSE(soft().IsLoaded());
-      EXPECT_EQ(platform::LoadedFormCount(), 0);
-      EXPECT_FALSE(skin::SkinInitialized);
+    if (step.outcome == Focus) {
+      EXPECT_EQ(GetFocus(), Control(step.then));
+      continue;
     }
+    EXPECT_FALSE(Form1().IsLoaded());
+    EXPECT_EQ(soft().IsLoaded(), step.outcome == LoggedIn);
+    EXPECT_EQ(platform::LoadedFormCount(), step.outcome == LoggedIn ? 1 : 0);
+    EXPECT_EQ(GetObjectType(dialogArtwork), 0u);
+    EXPECT_EQ(skin::SkinInitialized, step.outcome == LoggedIn);
+    if (step.outcome == Exited) continue;
+    EXPECT_TRUE(IsWindowVisible(soft().hwnd()));
+    EXPECT_TRUE(skin::IsSkinned(soft().hwnd()));
+    EXPECT_EQ(GetObjectType(skin::ButtonBitmap), static_cast<DWORD>(OBJ_MEMDC));
+    soft().Unload();
   }
 }
 

@@ -66,6 +66,8 @@ TEST(ColourModels, HueWrapsAroundTheCircle) {
   const Hsl below = colour::ToHsl(colour::ToDouble({255, 0, 1}));
   EXPECT_GT(below.h, 359.0);
   EXPECT_LT(below.h, 360.0);
+  // A hair below red, where 360 minus the hair rounds to 360 itself: the hue is 0.
+  EXPECT_EQ(colour::ToHsv({1, 0, 1e-17}).h, 0.0);
 }
 
 TEST(ColourModels, EightBitRoundsAndClamps) {

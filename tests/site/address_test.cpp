@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "app/chart_form.h"
 #include "colour/named_colours.h"
 #include "site/catalogue.h"
 #include "site/pages/hue_families.h"
@@ -62,18 +61,6 @@ const AddressCase AddressCases[] = {
 TEST(SiteAddress, EachAddressShowsItsPage) {
   for (const AddressCase& c : AddressCases)
     EXPECT_EQ(site::PageIdFor(c.address), c.page) << std::wstring(c.address).c_str();
-}
-
-TEST(SiteAddress, EveryButtonOfTheMainWindowHasAChart) {
-  for (const app::ChartButton& button : app::ChartButtons) {
-    PageId page = site::PageIdFor(std::wstring(app::ChartSiteBase) + button.page);
-    EXPECT_NE(page, PageId::NotFound) << button.name;
-    const site::ChartEntry* chart = site::ChartFor(page);
-    ASSERT_NE(chart, nullptr) << button.name;
-    EXPECT_STREQ(chart->title, button.caption) << button.name;
-  }
-  EXPECT_EQ(site::PageIdFor(std::wstring(app::ChartSiteBase) + app::StartPagePath), PageId::Start);
-  EXPECT_TRUE(site::IsBuiltInSite(app::ChartSiteBase));
 }
 
 TEST(SiteAddress, PercentEscapesDecodeAsUtf8AndMalformedOnesStay) {

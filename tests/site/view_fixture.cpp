@@ -1,7 +1,5 @@
 #include "tests/site/view_fixture.h"
 
-#include "tests/support/pump.h"
-
 namespace test {
 
 namespace {
@@ -26,23 +24,30 @@ void ChartViewTest::Open(std::wstring_view path) {
   UpdateWindow(view_->Pane());
 }
 
-site::SwatchRef ChartViewTest::Find(std::wstring_view text, size_t line) const {
+site::SwatchRef ChartViewTest::Find(const std::function<bool(const site::Swatch&)>& test) const {
   const site::Page& page = Page();
   for (size_t s = 0; s < page.sections.size(); ++s) {
     const auto& swatches = page.sections[s].swatches;
     for (size_t i = 0; i < swatches.size(); ++i)
-      if (swatches[i].lines.size() > line && swatches[i].lines[line] == text)
-        return {static_cast<int>(s), static_cast<int>(i)};
+      if (test(swatches[i])) return {static_cast<int>(s), static_cast<int>(i)};
   }
   return {};
 }
 
+site::SwatchRef ChartViewTest::Find(std::wstring_view text, size_t line) const {
+  return Find([&](const site::Swatch& s) { return s.lines.size() > line && s.lines[line] == text; });
+}
+
 site::SwatchRef ChartViewTest::FindCopy(std::wstring_view copy) const {
+  return Find([&](const site::Swatch& s) { return s.copy == copy; });
+}
+
+site::SwatchRef ChartViewTest::EndOfAShortRow() const {
   const site::Page& page = Page();
   for (size_t s = 0; s < page.sections.size(); ++s) {
-    const auto& swatches = page.sections[s].swatches;
-    for (size_t i = 0; i < swatches.size(); ++i)
-      if (swatches[i].copy == copy) return {static_cast<int>(s), static_cast<int>(i)};
+    const site::Section& section = page.sections[s];
+    if (section.swatches.size() % static_cast<size_t>(section.columns) != 0)
+      return {static_cast<int>(s), static_cast<int>(section.swatches.size()) - 1};
   }
   return {};
 }
@@ -60,11 +65,6 @@ COLORREF ChartViewTest::ChipOnScreen(site::SwatchRef ref) {
   return pixels.at(x, y);
 }
 
-POINT ChartViewTest::CellCentre(site::SwatchRef ref) const {
-  RECT cell = view_->CellOnScreen(ref);
-  return POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
-}
-
 void ChartViewTest::Key(HWND target, WPARAM key, bool control) {
   BYTE keys[256] = {};
   GetKeyboardState(keys);
@@ -78,6 +78,24 @@ void ChartViewTest::Key(HWND target, WPARAM key, bool control) {
   Settle();
 }
 
+LPARAM ChartViewTest::CellCentre(site::SwatchRef ref) const {
+  const RECT cell = view_->CellOnScreen(ref);
+  return At((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+}
+
+void ChartViewTest::Point(site::SwatchRef ref) {
+  SendMessageW(view_->Pane(), WM_MOUSEMOVE, 0, CellCentre(ref));
+}
+
+void ChartViewTest::Click(site::SwatchRef ref, bool twice) {
+  const LPARAM at = CellCentre(ref);
+  SendMessageW(view_->Pane(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(view_->Pane(), WM_LBUTTONUP, 0, at);
+  if (!twice) return;
+  SendMessageW(view_->Pane(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  SendMessageW(view_->Pane(), WM_LBUTTONUP, 0, at);
+}
+
 std::wstring ClipboardText() {
   std::wstring text;
   if (!OpenClipboard(nullptr)) return text;
@@ -89,6 +107,15 @@ std::wstring ClipboardText() {
   }
   CloseClipboard();
   return text;
+}
+
+UINT StaleClipboard() {
+  const UINT stale = RegisterClipboardFormatW(L"Tintora test: stale");
+  if (!OpenClipboard(nullptr)) return stale;
+  EmptyClipboard();
+  SetClipboardData(stale, GlobalAlloc(GMEM_MOVEABLE, 1));
+  CloseClipboard();
+  return stale;
 }
 
 }  // namespace test
