@@ -1,5 +1,7 @@
 // Combo boxes and drive lists: the drop-down button the skin draws at their right edge, and
 // how it follows the mouse, the list and the window's moves.
+#include <utility>
+
 #include "skin/interaction/hit_tests.h"
 #include "skin/render/painters.h"
 #include "tests/support/skin_test.h"
@@ -13,35 +15,27 @@ using test::Centre;
 using test::Prop;
 using Combo = test::SkinTest;
 
-// OLDSTATE holds this when the skin painted nothing: no paint writes it.
-constexpr int Untouched = 7;
-
-int ButtonLeft(HWND combo) { return test::WindowSize(combo).cx - GetSystemMetrics(SM_CXVSCROLL) - 2; }
-
 // The button sits 1 pixel inside the right, top and bottom edges, SM_CXVSCROLL + 1 wide; its
 // 7 x 4 arrow is centred with halves rounded to even (21 and 23 pixels high both give row 8),
 // grey when disabled; white when normal. With the list open it shows pressed and the caller
 // is told. A simple combo has no button: nothing is painted and OLDSTATE stays.
 TEST_F(Combo, TheDropButtonIsPlacedWithItsArrowCentredAndPressedWhileTheListIsOpen) {
-  const int heights[] = {21, 23};
-  HWND combos[2];
-  for (int i = 0; i < 2; ++i) {
-    combos[i] = Add(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 200, 10 + 40 * i, 150, 200);
+  const int heights[] = {21, 23, 0};  // 0: disabled, at its own height
+  HWND combos[3];
+  for (int i = 0; i < 3; ++i) {
+    combos[i] = Add(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | (heights[i] ? 0 : WS_DISABLED), 200,
+                    10 + 40 * i, 150, 200);
     SendMessageW(combos[i], CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"first"));
     for (int item = heights[i]; item > 1 && test::WindowSize(combos[i]).cy != heights[i]; --item)
       SendMessageW(combos[i], CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
   }
   HWND simple = Add(L"ComboBox", CBS_SIMPLE, 10, 10, 150, 100);
-  HWND disabled = Add(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_DISABLED, 200, 100, 150, 200);
   Skin();
   const int bw = GetSystemMetrics(SM_CXVSCROLL) + 1;
-  for (int i = 0; i < 3; ++i) {
-    HWND c = i < 2 ? combos[i] : disabled;
-    const int h = test::WindowSize(c).cy, left = ButtonLeft(c), arrowTop = i < 2 ? 0 : 4;
-    if (i < 2) {
-      ASSERT_EQ(h, heights[i]);
-    }
-    SCOPED_TRACE(testing::Message() << "combo " << i);
+  for (HWND c : combos) {
+    const int h = test::WindowSize(c).cy, left = test::DropButtonLeft(c);
+    const int arrowTop = IsWindowEnabled(c) ? 0 : 4;  // the grey arrow lies below the black one
+    SCOPED_TRACE(testing::Message() << "height " << h << (arrowTop ? ", disabled" : ""));
     int state = StateHover;
     PaintComboButton(c, nullptr, state, true);
     test::Pixels shown = test::ReadWindow(c);
@@ -55,16 +49,16 @@ TEST_F(Combo, TheDropButtonIsPlacedWithItsArrowCentredAndPressedWhileTheListIsOp
     state = StateNormal;
     PaintComboButton(c, nullptr, state, true);
     shown = test::ReadWindow(c);
-    EXPECT_EQ(shown.at(left, 5), White);
-    EXPECT_EQ(shown.at(left + 2, 2), White);
+    EXPECT_EQ(std::pair(shown.at(left, 5), shown.at(left + 2, 2)), std::pair(White, White));
   }
+  EXPECT_EQ(test::WindowSize(combos[0]).cy * 100 + test::WindowSize(combos[1]).cy, 2123);
   SendMessageW(combos[0], CB_SHOWDROPDOWN, TRUE, 0);
   Settle();
   int state = StateHover;
   PaintComboButton(combos[0], nullptr, state, false);
   EXPECT_EQ(state, StatePressed);
   EXPECT_EQ(Prop(combos[0], PropOldState), StatePressed);
-  EXPECT_EQ(test::ReadWindow(combos[0]).at(ButtonLeft(combos[0]) + 2, 2), Art(ComboBitmap, 6, 1));
+  EXPECT_EQ(test::ReadWindow(combos[0]).at(test::DropButtonLeft(combos[0]) + 2, 2), Art(ComboBitmap, 6, 1));
   SendMessageW(combos[0], CB_SHOWDROPDOWN, FALSE, 0);
   Settle();
   WriteProp(simple, PropOldState, StateNormal);
@@ -102,10 +96,10 @@ TEST_F(Combo, CombosAndDriveListsFollowTheirDropButtonTheCursorAndTheirMoves) {
       {WM_MOUSEMOVE, 0, on, true, StateHover, StateHover},
       {WM_MOUSEMOVE, MK_LBUTTON, on, true, StatePressed, StatePressed},
       {WM_MOUSEMOVE, MK_LBUTTON, off, true, StateNormal, StatePressed},
-      {WM_LBUTTONDOWN, MK_LBUTTON, off, true, Untouched, StatePressed},
+      {WM_LBUTTONDOWN, MK_LBUTTON, off, true, test::Untouched, StatePressed},
       {WM_LBUTTONDOWN, MK_LBUTTON, on, true, StatePressed, StatePressed},
-      {WM_LBUTTONDBLCLK, MK_LBUTTON, on, true, Untouched, Untouched},
-      {WM_KEYDOWN, VK_SPACE, 0, true, Untouched, Untouched},
+      {WM_LBUTTONDBLCLK, MK_LBUTTON, on, true, test::Untouched, test::Untouched},
+      {WM_KEYDOWN, VK_SPACE, 0, true, test::Untouched, test::Untouched},
       {WM_LBUTTONUP, 0, on, true, StateHover, StateHover},
       {WM_LBUTTONUP, 0, on, false, StateNormal, StateNormal},
       {WM_MOUSELEAVE, 0, 0, true, StateNormal, StateNormal},
@@ -113,7 +107,7 @@ TEST_F(Combo, CombosAndDriveListsFollowTheirDropButtonTheCursorAndTheirMoves) {
   };
   for (HWND c : {combo, drive}) {
     for (const auto& s : steps) {
-      WriteProp(c, PropOldState, Untouched);
+      WriteProp(c, PropOldState, test::Untouched);
       if (s.cursorOver) {
         test::PointAt(c, on, mid);
       } else {

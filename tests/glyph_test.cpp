@@ -1,8 +1,9 @@
 // Check boxes and option buttons: the glyph the skin draws over their own painting, in each
 // state, enabled and disabled, and how it follows the mouse, the space bar and the focus.
 #include <cmath>
-#include <utility>
+#include <vector>
 
+#include "skin/engine/attach.h"
 #include "skin/render/painters.h"
 #include "tests/support/skin_test.h"
 
@@ -14,116 +15,94 @@ using gallery::OptionButtonClass;
 using test::Art;
 using test::At;
 using test::Centre;
+using test::Own;
 using test::Prop;
 using Glyph = test::SkinTest;
 
-constexpr COLORREF Own = RGB(0x12, 0x34, 0x56);  // painted where the control's own look shows
-// OLDSTATE holds this when the skin painted nothing: no paint writes it.
-constexpr int Untouched = 7;
-
-// Frame and fill by state (none while disabled, which stores the state all the same); the
-// same state again is skipped unless forced.
-TEST_F(Glyph, TheCheckBoxFrameAndFillFollowTheStateAndTheSameStateIsSkipped) {
-  HWND box = AddGlyph(CheckBoxClass, 10);
-  Skin();
-  const SIZE glyph = test::GlyphBox();
-  const int y0 = test::GlyphTop(21);
-  EXPECT_EQ(PaintCheckBox(box, StateHover, false), 1);
-  test::Dab(box, 0, y0, Own);
-  EXPECT_EQ(PaintCheckBox(box, StateHover, false), 0);
-  EXPECT_EQ(test::ReadWindow(box).at(0, y0), Own);
-  const struct {
-    int state;
-    bool enabled;
-    COLORREF frame, inside;  // inside: at (1, y0 + 1)
-  } cases[] = {
-      {StateHover, true, test::FrameBlue, Art(GlyphBitmap, 1, 17)},  // forced over the dab
-      {StateNormal, true, test::FrameBlue, White},
-      {StatePressed, true, test::PressedFrame, Art(GlyphBitmap, 1, 30)},
-      {StatePressed, false, test::PaleFrame, White},
+// Each look at spots of the glyph box (its top left at 0, 0): the check box's frame and fill by
+// state, pale when disabled, its 9 x 8 tick and 7 x 7 square centred with halves rounded to
+// even (20 and 18 pixels high round 3.5 and 2.5 with a 13-pixel box), the disabled ones grey;
+// the option circle of each state, the disabled one whatever the state, and its dot, none for
+// a check value of 2. Painted over a dab in the control's own colour, so that a spot the
+// skin leaves alone shows it.
+TEST_F(Glyph, EachStateAndCheckValueHasItsLookCentredInTheGlyphBox) {
+  Skin();  // the artwork first: the cases read it; the controls are attached one by one
+  const SIZE box = test::GlyphBox();
+  const int tx = Centre(box.cx - 9), ty = Centre(box.cy - 8);  // the 9 x 8 tick
+  const int sx = Centre(box.cx - 7), sy = Centre(box.cy - 7);  // the 7 x 7 square
+  const int dx = Centre(box.cx - 5), top21 = test::GlyphTop(21);
+  const int dy = static_cast<int>(std::nearbyint(top21 + (box.cy - 5) / 2.0)) - top21;
+  struct Spot {
+    int x, y;
+    COLORREF colour;
   };
+  const struct {
+    const wchar_t* cls;
+    int height;
+    LRESULT check;
+    bool enabled;
+    int state;
+    std::vector<Spot> spots;
+  } cases[] = {
+      {CheckBoxClass, 21, BST_UNCHECKED, true, StateNormal,
+       {{0, 0, test::FrameBlue}, {box.cx - 1, box.cy - 1, test::FrameBlue}, {1, 1, White}, {0, -1, Own}}},
+      {CheckBoxClass, 21, BST_UNCHECKED, true, StateHover,
+       {{0, 0, test::FrameBlue}, {1, 1, Art(GlyphBitmap, 1, 17)}}},
+      {CheckBoxClass, 21, BST_UNCHECKED, true, StatePressed,
+       {{box.cx - 1, box.cy - 1, test::PressedFrame}, {1, 1, Art(GlyphBitmap, 1, 30)}}},
+      {CheckBoxClass, 21, BST_UNCHECKED, false, StatePressed, {{0, 0, test::PaleFrame}, {1, 1, White}}},
+      {CheckBoxClass, 21, BST_CHECKED, true, StateNormal,
+       {{tx + 8, ty, Art(CheckBitmap, 8, 0)}, {tx, ty + 3, Art(CheckBitmap, 0, 3)}, {tx, ty, White}}},
+      {CheckBoxClass, 20, BST_CHECKED, true, StateNormal,
+       {{0, 0, test::FrameBlue}, {tx + 3, ty + 7, Art(CheckBitmap, 3, 7)}, {0, -1, Own}}},
+      {CheckBoxClass, 18, BST_CHECKED, true, StateNormal,
+       {{0, 0, test::FrameBlue}, {tx + 3, ty + 7, Art(CheckBitmap, 3, 7)}, {0, -1, Own}}},
+      {CheckBoxClass, 21, BST_CHECKED, false, StateNormal, {{tx + 8, ty, Art(CheckBitmap, 9 + 8, 0)}}},
+      {CheckBoxClass, 21, BST_INDETERMINATE, true, StateNormal,
+       {{sx, sy, Art(CheckBitmap, 1, 9)}, {sx + 6, sy + 6, Art(CheckBitmap, 7, 15)},
+        {sx + 3, sy - 1, White}}},
+      {CheckBoxClass, 21, BST_INDETERMINATE, false, StateNormal,
+       {{sx, sy, Art(CheckBitmap, 10, 9)}, {sx + 6, sy + 6, Art(CheckBitmap, 16, 15)}}},
+      {OptionButtonClass, 21, BST_UNCHECKED, true, StateNormal,
+       {{2, 2, Art(GlyphBitmap, 2, 2)}, {0, 0, Own}}},
+      {OptionButtonClass, 21, BST_CHECKED, true, StateHover,
+       {{2, 2, Art(GlyphBitmap, 2, 15)}, {dx + 2, dy + 2, Art(CheckBitmap, 4, 20)},
+        {dx + 1, dy, Art(CheckBitmap, 3, 18)}}},
+      {OptionButtonClass, 21, BST_CHECKED, true, StatePressed,
+       {{2, 2, Art(GlyphBitmap, 2, 28)}, {box.cx - 1, box.cy - 1, Own}}},
+      {OptionButtonClass, 21, BST_CHECKED, false, StatePressed,
+       {{2, 2, Art(GlyphBitmap, 2, 41)}, {dx + 2, dy + 2, Art(CheckBitmap, 13, 20)}}},
+      {OptionButtonClass, 21, BST_INDETERMINATE, true, StateNormal,
+       {{dx + 2, dy + 2, Art(GlyphBitmap, dx + 2, dy + 2)}}},
+  };
+  std::vector<HWND> windows;
   for (const auto& c : cases) {
-    EnableWindow(box, c.enabled);
-    EXPECT_EQ(PaintCheckBox(box, c.state, true), 1);
-    const test::Pixels shown = test::ReadWindow(box);
-    SCOPED_TRACE(testing::Message() << "state " << c.state << (c.enabled ? "" : " disabled"));
-    EXPECT_EQ(shown.at(0, y0), c.frame);
-    EXPECT_EQ(shown.at(glyph.cx - 1, y0 + glyph.cy - 1), c.frame);
-    EXPECT_EQ(shown.at(1, y0 + 1), c.inside);
-    EXPECT_EQ(Prop(box, PropOldState), c.state);
+    windows.push_back(AddGlyph(c.cls, 5 + 25 * static_cast<int>(windows.size()), c.height));
+    EnableWindow(windows.back(), c.enabled);
+    test::InstallRecordingSubclass(windows.back());  // it answers BM_GETCHECK as the case says
+    AttachSkin(windows.back());
   }
-}
-
-// The glyph and its marks centred with halves rounded to even (20 and 18 pixels high round
-// 3.5 and 2.5 with a 13-pixel box), enabled and disabled, the key leaving the box showing.
-TEST_F(Glyph, TheCheckBoxAndItsMarksAreCentredWithHalvesRoundedToEven) {
-  const int heights[] = {21, 20, 18};
-  HWND checked[3];
-  for (int i = 0; i < 3; ++i) checked[i] = AddGlyph(CheckBoxClass, 10 + 30 * i, heights[i]);
-  HWND disabled = AddGlyph(CheckBoxClass, 100);
-  HWND third = AddGlyph(CheckBoxClass, 130), disabledThird = AddGlyph(CheckBoxClass, 160);
-  for (HWND w : {checked[0], checked[1], checked[2], disabled}) SendMessageW(w, BM_SETCHECK, BST_CHECKED, 0);
-  for (HWND w : {disabled, disabledThird}) EnableWindow(w, FALSE);
-  ReportCheck({third, disabledThird}, BST_INDETERMINATE);
-  Skin();
-  const SIZE glyph = test::GlyphBox();
-  const int mx = Centre(glyph.cx - 9), my = Centre(glyph.cy - 8);  // the 9 x 8 tick
-  for (int i = 0; i < 3; ++i) {
-    PaintCheckBox(checked[i], StateNormal, true);
-    const int y0 = test::GlyphTop(heights[i]);
-    const test::Pixels shown = test::ReadWindow(checked[i]);
-    SCOPED_TRACE(testing::Message() << "height " << heights[i]);
-    EXPECT_EQ(shown.at(0, y0), test::FrameBlue);
-    EXPECT_NE(shown.at(0, y0 - 1), test::FrameBlue);
-    EXPECT_EQ(shown.at(mx + 8, y0 + my), Art(CheckBitmap, 8, 0));      // tip of the tick
-    EXPECT_EQ(shown.at(mx, y0 + my + 3), Art(CheckBitmap, 0, 3));      // its left end
-    EXPECT_EQ(shown.at(mx + 3, y0 + my + 7), Art(CheckBitmap, 3, 7));  // its bottom
-    EXPECT_EQ(shown.at(mx, y0 + my), White);
+  Settle();
+  for (size_t i = 0; i < windows.size(); ++i) {
+    const auto& c = cases[i];
+    HWND w = windows[i];
+    test::Recorder::SetHook([w, check = c.check](HWND to, UINT message, WPARAM, LPARAM, LRESULT& result) {
+      result = check;
+      return to == w && message == BM_GETCHECK;
+    });
+    const int top = test::GlyphTop(c.height);
+    test::Dab(w, 0, top - 1, Own, box.cx, box.cy + 1);
+    const auto paint = c.cls == CheckBoxClass ? PaintCheckBox : PaintOptionButton;
+    EXPECT_EQ(paint(w, c.state, true), 1);
+    EXPECT_EQ(Prop(w, PropOldState), c.state);
+    const test::Pixels shown = test::ReadWindow(w);
+    for (const Spot& s : c.spots)
+      EXPECT_EQ(shown.at(s.x, top + s.y), s.colour) << "case " << i << " at " << s.x << ", " << s.y;
+    if (c.cls == OptionButtonClass) {
+      EXPECT_EQ(shown.Count(Own, 0, top, box.cx, box.cy), 24) << "case " << i << ": the key corners";
+    }
   }
-  const int y0 = test::GlyphTop(21);
-  PaintCheckBox(disabled, StateNormal, true);
-  EXPECT_EQ(test::ReadWindow(disabled).at(mx + 8, y0 + my), Art(CheckBitmap, 9 + 8, 0));
-  const int sx = Centre(glyph.cx - 7), sy = y0 + Centre(glyph.cy - 7);  // the 7 x 7 square
-  for (HWND w : {third, disabledThird}) {
-    PaintCheckBox(w, StateNormal, true);
-    const int left = w == third ? 1 : 10;
-    const test::Pixels square = test::ReadWindow(w);
-    for (int y = 0; y < 7; ++y)
-      for (int x = 0; x < 7; ++x)
-        EXPECT_EQ(square.at(sx + x, sy + y), Art(CheckBitmap, left + x, 9 + y)) << x << "," << y;
-  }
-}
-
-// The circle of each state drawn in place, its 24 key corners keeping the control's own look
-// ((2, 2) lies in its unscaled corner, inside the ring, for any glyph box); the dot when
-// selected; the disabled circle and dot whatever the state; no dot for a check value of 2.
-TEST_F(Glyph, TheOptionCircleFollowsTheStateKeepsItsCornersAndCarriesTheDot) {
-  HWND checked = AddGlyph(OptionButtonClass, 10), disabled = AddGlyph(OptionButtonClass, 40);
-  HWND two = AddGlyph(OptionButtonClass, 70);
-  for (HWND w : {checked, disabled}) SendMessageW(w, BM_SETCHECK, BST_CHECKED, 0);
-  EnableWindow(disabled, FALSE);
-  ReportCheck({two}, BST_INDETERMINATE);
-  Skin();
-  const SIZE glyph = test::GlyphBox();
-  const int y0 = test::GlyphTop(21);
-  const int dx = Centre(glyph.cx - 5), dy = static_cast<int>(std::nearbyint(y0 + (glyph.cy - 5) / 2.0));
-  for (int state = StateNormal; state <= StatePressed; ++state) {
-    test::Dab(checked, 0, y0, Own, glyph.cx, glyph.cy);
-    PaintOptionButton(checked, state, true);
-    const test::Pixels shown = test::ReadWindow(checked);
-    SCOPED_TRACE(testing::Message() << "state " << state);
-    EXPECT_EQ(shown.at(2, y0 + 2), Art(GlyphBitmap, 2, 13 * state + 2));
-    EXPECT_EQ(shown.Count(Own, 0, y0, glyph.cx, glyph.cy), 24);
-    EXPECT_EQ(shown.at(0, y0), Own);
-    EXPECT_EQ(shown.at(glyph.cx - 1, y0 + glyph.cy - 1), Own);
-    EXPECT_EQ(shown.at(dx + 2, dy + 2), Art(CheckBitmap, 2 + 2, 18 + 2));
-    EXPECT_EQ(shown.at(dx + 1, dy), Art(CheckBitmap, 2 + 1, 18));
-  }
-  PaintOptionButton(two, StateNormal, true);
-  PaintOptionButton(disabled, StatePressed, true);
-  EXPECT_EQ(test::ReadWindow(disabled).at(2, y0 + 2), Art(GlyphBitmap, 2, 13 * 3 + 2));
-  EXPECT_EQ(test::ReadWindow(disabled).at(dx + 2, dy + 2), Art(CheckBitmap, 11 + 2, 18 + 2));
-  EXPECT_NE(test::ReadWindow(two).at(dx + 2, dy + 2), Art(CheckBitmap, 2 + 2, 18 + 2));
+  EXPECT_EQ(PaintCheckBox(windows[0], StateNormal, false), 0);  // the same state again is skipped
 }
 
 // What each event makes of the glyph, for both kinds, each message passed on once; a press
@@ -139,7 +118,7 @@ TEST_F(Glyph, TheGlyphFollowsTheMouseTheSpaceBarPaintsAndTheFocus) {
     int state;
   } steps[] = {{WM_MOUSEMOVE, 0, StateHover},         {WM_MOUSEMOVE, MK_LBUTTON, StatePressed},
                {WM_KEYUP, VK_SPACE, StateNormal},     {WM_KEYDOWN, VK_SPACE, StatePressed},
-               {WM_KEYDOWN, VK_RETURN, Untouched},    {WM_LBUTTONDBLCLK, MK_LBUTTON, Untouched},
+               {WM_KEYDOWN, VK_RETURN, test::Untouched}, {WM_LBUTTONDBLCLK, MK_LBUTTON, test::Untouched},
                {WM_LBUTTONDOWN, MK_LBUTTON, StatePressed}, {WM_LBUTTONUP, 0, StateNormal},
                {WM_MOUSELEAVE, 0, StateNormal},       {WM_PAINT, 0, StateNormal}};
   for (HWND w : {check, option}) {
@@ -147,7 +126,7 @@ TEST_F(Glyph, TheGlyphFollowsTheMouseTheSpaceBarPaintsAndTheFocus) {
     SetFocus(w);  // as a press would, which repaints an option button
     Settle();     // the move the cursor made
     for (const auto& s : steps) {
-      WriteProp(w, PropOldState, Untouched);
+      WriteProp(w, PropOldState, test::Untouched);
       test::Recorder::Clear();
       if (s.message == WM_PAINT) {
         Repaint(w);

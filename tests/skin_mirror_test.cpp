@@ -30,8 +30,9 @@ TEST_F(Mirror, NoMessageOfASkinnedWindowReadsAProperty) {
     WPARAM wParam;
     LPARAM lParam;
   } messages[] = {{WM_APP + 1, 0, 0}, {WM_MOUSEMOVE, 0, Inside}, {WM_TIMER, FadeTimerId, 0},
-                  {WM_LBUTTONDOWN, MK_LBUTTON, Inside}, {WM_LBUTTONUP, 0, Inside}, {WM_LBUTTONDBLCLK, MK_LBUTTON, Inside},
-                  {WM_MOUSELEAVE, 0, 0}, {WM_KEYDOWN, VK_SPACE, 0}, {WM_KEYUP, VK_SPACE, 0}, {WM_SETFOCUS, 0, 0},
+                  {WM_LBUTTONDOWN, MK_LBUTTON, Inside}, {WM_LBUTTONUP, 0, Inside},
+                  {WM_LBUTTONDBLCLK, MK_LBUTTON, Inside}, {WM_MOUSELEAVE, 0, 0}, {WM_KEYDOWN, VK_SPACE, 0},
+                  {WM_KEYUP, VK_SPACE, 0}, {WM_SETFOCUS, 0, 0},
                   {WM_KILLFOCUS, 0, 0}, {WM_ENABLE, TRUE, 0}, {WM_NCPAINT, 1, 0}, {WM_SIZE, 0, 0},
                   {WM_ENTERIDLE, 0, reinterpret_cast<LPARAM>(button)},
                   {WM_CTLCOLORLISTBOX, 0, reinterpret_cast<LPARAM>(check)}};

@@ -1,96 +1,191 @@
-// Long runs of input: hovers, presses, releases and leaves with every fade run to its end,
-// and wrong passwords in a row. They move the cursor and open message boxes, so they run
-// alone.
-#include <gtest/gtest.h>
-#include <windows.h>
-
+// Long runs that move the cursor, need the activation or open message boxes, so they run
+// alone: hover, press, release and leave cycles with every fade run to its end; wrong
+// passwords in a row; skinned windows destroyed at the worst moments; and the chart view
+// switching pages in the skinned main window, its heap counted too.
 #include <string>
 
 #include "app/forms.h"
 #include "app/login_form.h"
 #include "platform/browser.h"
 #include "platform/message_loop.h"
-#include "skin/core/skin_state.h"
-#include "skin/core/window_props.h"
+#include "site/catalogue.h"
+#include "site/chart_view.h"
 #include "skin/engine/attach.h"
 #include "skin/interaction/fade.h"
-#include "tests/stress/fixture_form.h"
-#include "tests/stress/stress_settings.h"
+#include "tests/stress/stress_fixture.h"
 #include "tests/support/message_box_watcher.h"
 #include "tests/support/quiet_browser.h"
+#include "tests/support/skin_test.h"
 
 namespace {
 
 using namespace skin;
 
-int RunFade(HWND button) {
-  int steps = 0;
-  for (; ReadIntProp(button, PropTimerId) != 0 && steps < 1000; ++steps)
-    SendMessageW(button, WM_TIMER, FadeTimerId, 0);
-  return steps;
+stress::FixtureForm f;  // the form a run works on
+int windowsBefore = 0;
+LONG skinnedBefore = 0;
+bool boxWasSkinned = false;
+
+std::vector<std::wstring> EveryPage() {
+  const std::wstring base = app::ChartSiteBase;
+  std::vector<std::wstring> pages{base + site::StartPagePath, base + L"/soft/qovu/none.htm"};
+  for (const site::ChartEntry& chart : site::Charts()) pages.push_back(base + chart.path);
+  return pages;
 }
 
-TEST(InputSoak, HoverPressReleaseLeaveCyclesKeepNothingAndEveryFadeEnds) {
-  stress::WarmUp();
-  stress::FixtureForm f = stress::CreateFixtureForm();
-  SkinWindow(f.form);
-  HWND button = f.buttons[0];
-  POINT centre{50, 15};
-  ClientToScreen(button, &centre);
-  const int cycles = stress::Scaled(100);
-  int steps = 0;
-  EXPECT_EQ(stress::LeakedOver("hover/press/release/leave cycles", cycles, [&](int i) {
-    SetCursorPos(centre.x, centre.y);
-    SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(50, 15));
-    const int hover = RunFade(button);
-    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 15));
-    SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(50, 15));
-    const int release = RunFade(button);
-    SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(51, 15));
-    SendMessageW(button, WM_MOUSELEAVE, 0, 0);
-    const int leave = RunFade(button);
-    // Hover from 0, normal from 60 after the release, normal from 0 after the leave.
-    steps += i > 0 && hover == 86 && release == 66 && leave == 86;
-  }), 0);
-  EXPECT_EQ(steps, cycles);
+bool Visit(const std::wstring& page) {
+  auto* view = dynamic_cast<site::ChartView*>(app::soft().WebBrowser1());
+  if (!view) return false;
+  view->Navigate(page);
+  UpdateWindow(view->Pane());
+  UpdateWindow(view->Window());
+  return true;
+}
+
+int ThreadWindows() {
+  int count = 0;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND, LPARAM n) -> BOOL {
+        ++*reinterpret_cast<int*>(n);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// The destroyed button and, while the form lives, the next one pressed and released as usual.
+bool DestroyedAsItShouldBe(HWND button, int scenario) {
+  MSG msg{};
+  bool ok = !IsWindow(button) && !PeekMessageW(&msg, button, WM_TIMER, WM_TIMER, PM_NOREMOVE);
+  if (!IsWindow(f.form)) return ok && boxWasSkinned;
+  HWND next = f.buttons[static_cast<size_t>(scenario) + 1];
+  SendMessageW(next, WM_LBUTTONDOWN, MK_LBUTTON, test::At(5, 5));
+  SendMessageW(next, WM_LBUTTONUP, 0, test::At(5, 5));
+  ok = ok && ReadIntProp(next, PropAlphaLevel) == 60 && SkinnedWindowCount == stress::FixtureWindows - 1;
+  StopTimer(next);
   DestroyWindow(f.form);
+  return ok;
 }
 
-// Each wrong password gives its message box; the dialog stays as it was and nothing grows:
-// no window, no skinned window, no GDI object.
-TEST(InputSoak, WrongPasswordsInARowGrowNothing) {
-  platform::SetBrowserFactory(test::QuietBrowser::Make);
-  app::Form1().Show();
-  SetForegroundWindow(app::Form1().hwnd());
-  auto windows = [] {
-    int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND, LPARAM n) -> BOOL {
-          ++*reinterpret_cast<int*>(n);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
-  };
-  int boxes = 0, windowsBefore = 0;
-  const LONG skinned = SkinnedWindowCount;
-  const int attempts = stress::Scaled(60);
-  EXPECT_EQ(stress::LeakedOver("wrong attempts", attempts, [&](int i) {
-    if (i == 1) windowsBefore = windows();
-    SetWindowTextW(app::Form1().Control(L"txtPassword"), (L"wrong " + std::to_wstring(i)).c_str());
-    test::MessageBoxWatcher watcher(10);
-    SendMessageW(app::Form1().Control(L"cmdOK"), BM_CLICK, 0, 0);
-    platform::ProcessPendingMessages();
-    boxes += i > 0 && watcher.seen().size() == 1 && watcher.seen()[0].text == app::WrongPasswordText;
-  }), 0);
-  EXPECT_EQ(boxes, attempts);
-  EXPECT_EQ(windows(), windowsBefore);
-  EXPECT_EQ(SkinnedWindowCount, skinned);
-  EXPECT_EQ(platform::LoadedFormCount(), 1);
-  app::Form1().Unload();
-  platform::ProcessPendingMessages();
-  platform::SetBrowserFactory({});
-}
+const stress::Run InputRuns[] = {
+    // Hover from 0, normal from 60 after the release, normal from 0 after the leave.
+    {"HoverPressReleaseLeaveCycles", 100,
+     [] {
+       f = stress::CreateFixtureForm();
+       SkinWindow(f.form);
+       test::PointAt(f.buttons[0], 50, 15);
+     },
+     [](int) {
+       HWND button = f.buttons[0];
+       SendMessageW(button, WM_MOUSEMOVE, 0, test::At(50, 15));
+       const int hover = test::RunFade(button);
+       SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, test::At(50, 15));
+       SendMessageW(button, WM_LBUTTONUP, 0, test::At(50, 15));
+       const int release = test::RunFade(button);
+       SendMessageW(button, WM_MOUSEMOVE, 0, test::At(51, 15));
+       SendMessageW(button, WM_MOUSELEAVE, 0, 0);
+       return hover == 86 && release == 66 && test::RunFade(button) == 86;
+     },
+     [] { DestroyWindow(f.form); }},
+    // Each wrong password gives its message box; the dialog stays as it was and nothing grows.
+    {"WrongPasswords", 60,
+     [] {
+       platform::SetBrowserFactory(test::QuietBrowser::Make);
+       app::Form1().Show();
+       SetForegroundWindow(app::Form1().hwnd());
+       windowsBefore = 0;
+     },
+     [](int i) {
+       SetWindowTextW(app::Form1().Control(L"txtPassword"), (L"wrong " + std::to_wstring(i)).c_str());
+       test::MessageBoxWatcher watcher(10);
+       SendMessageW(app::Form1().Control(L"cmdOK"), BM_CLICK, 0, 0);
+       platform::ProcessPendingMessages();
+       if (i == 0) {
+         windowsBefore = ThreadWindows();
+         skinnedBefore = SkinnedWindowCount;
+       }
+       return watcher.seen().size() == 1 && watcher.seen()[0].text == app::WrongPasswordText &&
+              ThreadWindows() == windowsBefore && SkinnedWindowCount == skinnedBefore &&
+              platform::LoadedFormCount() == 1;
+     },
+     [] {
+       app::Form1().Unload();
+       platform::ProcessPendingMessages();
+       platform::SetBrowserFactory({});
+     }},
+    // Mid-fade, pressed with the mouse held, from inside its own click handler, and the form
+    // with its message box open: each time the count follows and the faces are freed.
+    {"DestroysAtAwkwardMoments", 8,
+     [] {
+       test::MessageBoxWatcher closer;  // what message boxes need is loaded on first use, and kept
+       MessageBoxW(nullptr, L"warm-up", L"warm-up", MB_OK);
+     },
+     [](int i) {
+       f = stress::CreateFixtureForm();
+       SkinWindow(f.form);
+       const int scenario = i % 4;
+       HWND button = f.buttons[static_cast<size_t>(scenario)];
+       HDC faces[FaceCount];
+       for (int n = 0; n < FaceCount; ++n) faces[n] = FaceDc(button, n);
+       switch (scenario) {
+         case 0:
+           WriteProp(button, PropAlphaLevel, 30);
+           StartTimer(button);
+           SendMessageW(button, WM_TIMER, FadeTimerId, 0);
+           DestroyWindow(button);
+           break;
+         case 1:
+           SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, test::At(5, 5));
+           DestroyWindow(button);
+           break;
+         case 2:
+           test::Recorder::SetHook([=](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+             if (hwnd == f.form && message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED &&
+                 reinterpret_cast<HWND>(lParam) == button)
+               DestroyWindow(button);
+             return false;
+           });
+           SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, test::At(5, 5));
+           SendMessageW(button, WM_LBUTTONUP, 0, test::At(5, 5));
+           test::Recorder::SetHook({});
+           break;
+         default: {  // while the box runs its modal loop the form goes, and the box it owns with it
+           SetForegroundWindow(f.form);
+           boxWasSkinned = false;
+           const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+             if (HWND box = FindWindowW(L"#32770", L"Destroy")) boxWasSkinned = IsSkinned(box);
+             if (IsWindow(f.form)) DestroyWindow(f.form);
+           });
+           MessageBoxW(f.form, L"The form goes while this is open.", L"Destroy", MB_OK);
+           KillTimer(nullptr, timer);
+         }
+       }
+       bool freed = GetCapture() != button;
+       for (HDC face : faces) freed = freed && GetObjectType(face) == 0;
+       return freed && DestroyedAsItShouldBe(button, scenario) && SkinnedWindowCount == 0;
+     },
+     [] {}},
+    // A thousand page switches, each there and back to the first page: GDI objects and heap
+    // memory come back to where they started. Every page is seen once before counting.
+    {"PageSwitches", 500,
+     [] {
+       app::soft().Show();
+       for (const std::wstring& page : EveryPage()) Visit(page);
+     },
+     [](int i) {
+       static const std::vector<std::wstring> pages = EveryPage();
+       return Visit(pages[static_cast<size_t>(i) % pages.size()]) && Visit(pages[0]);
+     },
+     [] {
+       app::soft().Unload();
+       platform::ProcessPendingMessages();
+     },
+     true},
+};
+
+using stress::Runs;
+TEST_P(Runs, KeepNothing) { stress::RunAndCount(GetParam()); }
+INSTANTIATE_TEST_SUITE_P(Input, Runs, testing::ValuesIn(InputRuns), stress::RunName);
 
 }  // namespace

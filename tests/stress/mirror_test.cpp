@@ -13,8 +13,7 @@
 #include "skin/engine/attach.h"
 #include "skin/engine/detach.h"
 #include "skin/engine/skin_wndproc.h"
-#include "tests/stress/fixture_form.h"
-#include "tests/stress/stress_settings.h"
+#include "tests/stress/stress_fixture.h"
 #include "tests/support/pump.h"
 
 namespace {

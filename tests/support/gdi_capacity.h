@@ -3,11 +3,16 @@
 // number of small bitmaps the process can still create before creation fails.
 #include <windows.h>
 
+#include <cstddef>
 #include <vector>
 
 namespace test {
 
 int MeasureGdiCapacity();
+
+// Memory in use, counted exactly: the bytes of every busy block in every heap of the process
+// (the C runtime's included), walked with HeapWalk.
+std::size_t HeapBytesInUse();
 
 // Objects leaked by fn, measured as capacity before minus capacity after.
 template <typename Fn>

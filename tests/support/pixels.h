@@ -3,6 +3,7 @@
 // source pixels that name their own position. Colours are COLORREF (0x00BBGGRR).
 #include <windows.h>
 
+#include <set>
 #include <vector>
 
 namespace test {
@@ -22,6 +23,8 @@ class Pixels {
   // Positions where another snapshot of the same size differs.
   int Differences(const Pixels& other) const;
   Pixels Crop(int x, int y, int w, int h) const;
+  // How many different colours it has.
+  size_t Colours() const { return std::set<COLORREF>(data_.begin(), data_.end()).size(); }
 
  private:
   int width_ = 0;

@@ -1,11 +1,11 @@
 #include "tests/support/skin_test.h"
 
-#include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "platform/window_services.h"
 #include "skin/engine/attach.h"
+#include "skin/interaction/fade.h"
+#include "skin/render/gdi_guard.h"
 #include "tests/support/pump.h"
 
 namespace test {
@@ -39,6 +39,17 @@ SIZE WindowSize(HWND hwnd) {
   return {r.right - r.left, r.bottom - r.top};
 }
 
+int BitmapSize(HGDIOBJ bitmap) {
+  BITMAP info{};
+  return GetObjectW(bitmap, sizeof(info), &info) ? info.bmWidth * 100 + info.bmHeight : 0;
+}
+
+bool HasRoundedRegion(HWND hwnd, int w, int h) {
+  skin::GdiObject<HRGN> actual(CreateRectRgn(0, 0, 0, 0));
+  skin::GdiObject<HRGN> rounded(CreateRoundRectRgn(0, 0, w + 1, h + 1, 3, 3));
+  return GetWindowRgn(hwnd, actual) != ERROR && EqualRgn(actual, rounded);
+}
+
 void Dab(HWND hwnd, int x, int y, COLORREF colour, int w, int h) {
   HDC dc = GetWindowDC(hwnd);
   HBRUSH brush = CreateSolidBrush(colour);
@@ -57,6 +68,19 @@ void PointAt(HWND hwnd, int x, int y) {
 void PointAway() { SetCursorPos(FarAway.x, FarAway.y); }
 
 SIZE GlyphBox() { return {GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK)}; }
+
+int DropButtonLeft(HWND combo) { return WindowSize(combo).cx - GetSystemMetrics(SM_CXVSCROLL) - 2; }
+
+Look LookOf(HWND button) {
+  using namespace skin;
+  return {Prop(button, PropOldState), Prop(button, PropAlphaLevel), Prop(button, PropTimerId) != 0};
+}
+
+int RunFade(HWND button, UINT_PTR id) {
+  int steps = 0;
+  for (; Prop(button, skin::PropTimerId) != 0 && steps < 1000; ++steps) SendMessageW(button, WM_TIMER, id, 0);
+  return steps;
+}
 
 void SkinTest::SetUp() {
   Recorder::Clear();
@@ -78,6 +102,8 @@ HWND SkinTest::form(SIZE size) {
   gallery::RegisterKindClasses();
   form_ = CreateRecordingWindow(L"ThunderRT6FormDC", nullptr, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
                                 FormPlace.x, FormPlace.y, size.cx, size.cy);
+  // Said at once: a test of controls that were never made would otherwise pass vacuously.
+  if (!form_) ADD_FAILURE() << "the form could not be made, error " << GetLastError();
   SetForegroundWindow(form_);
   return form_;
 }
@@ -86,6 +112,7 @@ HWND SkinTest::Add(const wchar_t* cls, DWORD style, int x, int y, int w, int h, 
                    DWORD exStyle) {
   HWND child = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, form(), nullptr,
                                GetModuleHandleW(nullptr), nullptr);
+  if (!child) ADD_FAILURE() << "a control could not be made, error " << GetLastError();
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   return child;
 }
@@ -113,7 +140,7 @@ HWND SkinTest::AddHeader(std::initializer_list<const wchar_t*> texts, int y) {
 }
 
 void SkinTest::Skin() {
-  skin::SkinWindow(form());
+  ASSERT_EQ(skin::SkinWindow(form()), 1);
   Settle();
 }
 
@@ -125,16 +152,6 @@ void SkinTest::Settle() {
 void SkinTest::Repaint(HWND hwnd) {
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
   Settle();
-}
-
-void SkinTest::ReportCheck(std::initializer_list<HWND> windows, LRESULT value) {
-  for (HWND hwnd : windows) InstallRecordingSubclass(hwnd);
-  Recorder::SetHook([reporting = std::vector<HWND>(windows), value](HWND to, UINT message, WPARAM, LPARAM,
-                                                                    LRESULT& result) {
-    if (message != BM_GETCHECK || std::count(reporting.begin(), reporting.end(), to) == 0) return false;
-    result = value;
-    return true;
-  });
 }
 
 }  // namespace test

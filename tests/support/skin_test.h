@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <initializer_list>
+#include <tuple>
 
 #include "app/gallery/kind_classes.h"
 #include "skin/core/skin_state.h"
@@ -22,6 +23,10 @@ namespace test {
 // The skin's colours as its look is described, typed here apart from the code's constants.
 inline constexpr COLORREF FrameBlue = 0xD5A554, PaleFrame = 0xE9CFA4, PressedFrame = 0xC48639;
 inline constexpr COLORREF DisabledCaption = 0x968A79, ProgressFill = 0xF6D64C;
+// Painted where a control's own look should show; in no skin artwork.
+inline constexpr COLORREF Own = RGB(0x12, 0x34, 0x56);
+// OLDSTATE holds this when the skin painted nothing: no paint writes it.
+inline constexpr int Untouched = 7;
 
 // Rounding as the skin does it, computed independently: nearest, ties to even.
 int Centre(int space);
@@ -30,6 +35,10 @@ inline int Prop(HWND hwnd, const wchar_t* name) { return skin::ReadIntProp(hwnd,
 bool HasProp(HWND hwnd, const wchar_t* name);
 inline COLORREF Art(HDC artwork, int x, int y) { return GetPixel(artwork, x, y); }
 SIZE WindowSize(HWND hwnd);
+// Width * 100 + height of the bitmap selected into a device context (0 for none).
+int BitmapSize(HGDIOBJ bitmap);
+// The window has the rounded region of a command button of that size.
+bool HasRoundedRegion(HWND hwnd, int w, int h);
 // Paints over part of a window directly, so that a later paint (or its absence) shows.
 void Dab(HWND hwnd, int x, int y, COLORREF colour, int w = 1, int h = 1);
 // The cursor over a point of a window (client coordinates), or far from every window.
@@ -39,6 +48,13 @@ inline LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 // The glyph box of check boxes and option buttons, and its top in a control of that height.
 SIZE GlyphBox();
 inline int GlyphTop(int height) { return Centre(height - GlyphBox().cy); }
+// The left edge of a combo's drop button, in window coordinates.
+int DropButtonLeft(HWND combo);
+// A command button's OLDSTATE, ALPHALEVEL and whether a fade timer runs.
+using Look = std::tuple<int, int, bool>;
+Look LookOf(HWND button);
+// Sends WM_TIMER until the fade stops; the number of steps (blends) it took.
+int RunFade(HWND button, UINT_PTR id = 1);
 
 class SkinTest : public ::testing::Test {
  protected:
@@ -59,8 +75,6 @@ class SkinTest : public ::testing::Test {
   static void Settle();
   // Repaints one window now, frame and client, through the skin.
   static void Repaint(HWND hwnd);
-  // The windows answer BM_GETCHECK with `value`, whatever their own procedure would say.
-  static void ReportCheck(std::initializer_list<HWND> windows, LRESULT value);
 
  private:
   HWND form_ = nullptr;
