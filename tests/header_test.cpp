@@ -48,9 +48,11 @@ TEST_F(Header, ItemsArePaintedInTheirStatesWithTheirTextsAndTheWholeOverTheBackg
     EXPECT_EQ(shown.at(0, 10), Art(HeaderBitmap, 3 * state, 10)) << "state " << state;
     EXPECT_EQ(shown.at(79, 10), Art(HeaderBitmap, 3 * state + 2, 10)) << "state " << state;
   }
-  const test::Pixels before = test::ReadWindow(header_);
+  for (int item : {1, 2}) PaintHeaderItem(header_, nullptr, item, StateNormal);
+  test::Pixels shown = test::ReadWindow(header_);
+  EXPECT_GT(shown.Crop(82, 1, 76, 18).Differences(shown.Crop(162, 1, 76, 18)), 10) << "no text";
   PaintHeaderItem(header_, nullptr, -1, StatePressed);
-  EXPECT_EQ(test::ReadWindow(header_).Differences(before), 0);
+  EXPECT_EQ(test::ReadWindow(header_).Differences(shown), 0);
   test::Recorder::Clear();
   for (const auto& [pressed, hovered, strips] :
        {std::tuple(1, 1, Row{0, 6, 0}), std::tuple(-1, 2, Row{0, 0, 3}), std::tuple(0, -1, Row{6, 0, 0})}) {
@@ -60,7 +62,7 @@ TEST_F(Header, ItemsArePaintedInTheirStatesWithTheirTextsAndTheWholeOverTheBackg
     EXPECT_EQ(Strips(), strips) << "pressed " << pressed << ", hovered " << hovered;
   }
   EXPECT_EQ(test::Recorder::Count(WM_PAINT, header_), 0);
-  const test::Pixels shown = test::ReadWindow(header_);
+  shown = test::ReadWindow(header_);
   EXPECT_GT(shown.Crop(82, 1, 76, 18).Differences(shown.Crop(162, 1, 76, 18)), 10) << "no text";
   EXPECT_EQ(shown.at(260, 10), Art(HeaderBitmap, 1, 10));
   HWND empty = AddHeader({}, 50);
@@ -68,9 +70,6 @@ TEST_F(Header, ItemsArePaintedInTheirStatesWithTheirTextsAndTheWholeOverTheBackg
   WriteProp(empty, PropHdIndex, 1);  // a header without items takes no press
   SendMessageW(empty, WM_LBUTTONDOWN, MK_LBUTTON, test::At(5, 5));
   EXPECT_EQ(Prop(empty, PropHdIndex), 1);
-  WriteProp(empty, PropHdIndex, -1);
-  Repaint(empty);
-  EXPECT_EQ(test::ReadWindow(empty).Count(Art(HeaderBitmap, 1, 10), 0, 10, 300, 1), 300);
 }
 
 TEST_F(Header, HoverMovesItemByItemAndALeaveRepaintsOnlyTheHoveredItem) {
