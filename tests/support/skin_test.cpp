@@ -1,6 +1,7 @@
 #include "tests/support/skin_test.h"
 
 #include <cmath>
+#include <utility>
 
 #include "platform/window_services.h"
 #include "skin/engine/attach.h"
@@ -18,19 +19,14 @@ constexpr POINT FarAway{1200, 1000};  // on the test screen, outside every test 
 int Centre(int space) { return static_cast<int>(std::nearbyint(space / 2.0)); }
 
 bool HasProp(HWND hwnd, const wchar_t* name) {
-  struct Search {
-    const wchar_t* name;
-    bool found;
-  } search{name, false};
-  EnumPropsExW(
-      hwnd,
-      [](HWND, LPWSTR property, HANDLE, ULONG_PTR data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        s->found |= !IS_INTRESOURCE(property) && lstrcmpW(property, s->name) == 0;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::pair<const wchar_t*, bool> search{name, false};
+  auto match = [](HWND, LPWSTR property, HANDLE, ULONG_PTR data) -> BOOL {
+    auto* s = reinterpret_cast<std::pair<const wchar_t*, bool>*>(data);
+    s->second |= !IS_INTRESOURCE(property) && lstrcmpW(property, s->first) == 0;
+    return TRUE;
+  };
+  EnumPropsExW(hwnd, match, reinterpret_cast<LPARAM>(&search));
+  return search.second;
 }
 
 SIZE WindowSize(HWND hwnd) {
@@ -51,12 +47,10 @@ bool HasRoundedRegion(HWND hwnd, int w, int h) {
 }
 
 void Dab(HWND hwnd, int x, int y, COLORREF colour, int w, int h) {
-  HDC dc = GetWindowDC(hwnd);
-  HBRUSH brush = CreateSolidBrush(colour);
+  skin::WindowDc dc(hwnd);
+  skin::GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
   const RECT r{x, y, x + w, y + h};
   FillRect(dc, &r, brush);
-  DeleteObject(brush);
-  ReleaseDC(hwnd, dc);
 }
 
 void PointAt(HWND hwnd, int x, int y) {
