@@ -24,13 +24,8 @@ BOOL CALLBACK Answer(HWND hwnd, LPARAM) {
   for (const SeenMessageBox& box : *watched)
     if (box.hwnd == hwnd) return TRUE;
   HWND icon = GetDlgItem(hwnd, MessageBoxIconId);
-  int buttons = 0;
-  for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    GetClassNameW(child, cls, 16);
-    buttons += lstrcmpiW(cls, L"Button") == 0 && IsWindowVisible(child);
-  }
   watched->push_back({hwnd, GetWindow(hwnd, GW_OWNER), TextOf(hwnd),
-                      TextOf(GetDlgItem(hwnd, MessageBoxTextId)), buttons,
+                      TextOf(GetDlgItem(hwnd, MessageBoxTextId)),
                       icon && IsWindowVisible(icon) && SendMessageW(icon, STM_GETICON, 0, 0) != 0,
                       GetPropW(hwnd, skin::PropProcAddr) != nullptr});
   PostMessageW(hwnd, WM_COMMAND, IDOK, 0);

@@ -1,6 +1,5 @@
 #pragma once
-// Closes the message boxes a test provokes: a thread timer fires inside the box's own modal
-// loop, records what the box shows and presses its OK button.
+// Closes the message boxes a test provokes, from a timer that fires inside their modal loop.
 #include <windows.h>
 
 #include <string>
@@ -11,7 +10,6 @@ namespace test {
 struct SeenMessageBox {
   HWND hwnd, owner;
   std::wstring title, text;
-  int buttons;            // visible buttons
   bool iconShown;
   bool skinnedWhenSeen;  // carried the skin's PROCADDR when it was found
 };

@@ -1,7 +1,5 @@
 #pragma once
-// A browser for tests that shows a plain child window and goes nowhere: no test touches the
-// network. It records every address asked for, and whether its window's parent carried the
-// skin then.
+// A browser for tests that goes nowhere: a plain child window recording what it is asked for.
 #include <windows.h>
 
 #include <memory>
@@ -37,8 +35,7 @@ class QuietBrowser : public platform::Browser {
   }
 
  private:
-  HWND parent_;
-  HWND hwnd_;
+  HWND parent_, hwnd_;
 };
 
 }  // namespace test
