@@ -1,5 +1,4 @@
-// Which page an address shows: every chart, the start page, blanks written either way, and
-// everything that is no page of the built-in site.
+// Which page an address shows: every chart and the start page, and all that is no page of the site.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,7 +33,6 @@ TEST(SiteAddress, EachAddressShowsItsPage) {
       {L"https://www.tintora.example/B", PageId::NotFound},
       {L"https://www.tintora.example/b/", PageId::NotFound},
       {L"https://www.tintora.example/soft/qovu/PANTONE%2520CU.htm", PageId::NotFound},
-      // Other sites, and text that is no address.
       {L"https://www.tintora.example.org/b", PageId::NotFound},
       {L"http://www.tintora.example:8080/b", PageId::NotFound},
       {L"www.tintora.example/b", PageId::NotFound},

@@ -1,6 +1,5 @@
 #pragma once
-// A chart view in a visible, skinned form of the main window's browser size, with short
-// ways to open pages, find swatches, read their pixels back, click and press keys.
+// A chart view of the browser's size in a visible, skinned form, and short ways to drive it.
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,8 +30,7 @@ inline std::wstring ClipboardText() {
   return text;
 }
 
-// Leaves nothing on the clipboard but a format of the tests' own, which a copy must remove;
-// returns that format.
+// Leaves only a format of the tests' own on the clipboard, which a copy must remove; returns it.
 inline UINT StaleClipboard() {
   const UINT stale = RegisterClipboardFormatW(L"Tintora test: stale");
   if (!OpenClipboard(nullptr)) return stale;
@@ -75,7 +73,7 @@ class ChartViewTest : public SkinTest {
     }
     return {};
   }
-  // The first swatch whose first label line, or whose copied text, is the text.
+  // The first swatch whose first label line reads the text.
   site::SwatchRef Find(std::wstring_view text) const {
     return Find([&](const site::Swatch& s) { return !s.lines.empty() && s.lines[0] == text; });
   }

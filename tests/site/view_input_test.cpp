@@ -11,9 +11,8 @@ using site::SwatchRef;
 using test::ChartViewTest;
 
 
-// Pointing shows a swatch's values in the status line; a click selects it and takes the
-// focus; Ctrl+C (not C alone) or a double click copies its hex code in place of whatever the
-// clipboard held, and says so until the pointer moves on.
+// Pointing shows a swatch's values in the status line; a click selects it and takes the focus;
+// Ctrl+C (not C) or a double click copies its hex code over the clipboard, and says so.
 TEST_F(ChartViewTest, PointSelectAndCopy) {
   Open(PageId::Rgb216);
   HWND pane = view_->Pane();
@@ -58,8 +57,7 @@ TEST_F(ChartViewTest, PointSelectAndCopy) {
   EXPECT_FALSE(view_->Hover().valid());
   EXPECT_EQ(view_->Selection(), last);
 
-  // A card opens when the button comes up on it, not elsewhere. A double click whose first
-  // click opened a chart is a fresh press there: nothing is copied.
+  // A card opens on release over it; a double click whose first click opened a chart copies nothing.
   Open(L"/b");
   const SwatchRef card = Find(L"RGB 颜色表");
   SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, CellCentre(card));
@@ -71,8 +69,7 @@ TEST_F(ChartViewTest, PointSelectAndCopy) {
   EXPECT_TRUE(IsClipboardFormatAvailable(untouched));
 }
 
-// Arrows move the selection across rows and sections and keep it in view; without one the
-// keys scroll the view and its scroll bar alike, and the wheel by whole notches.
+// Arrows move the selection, in view; without one keys scroll view and bar, the wheel by notches.
 TEST_F(ChartViewTest, KeysMoveTheSelectionOrScroll) {
   Open(PageId::Rgb216);  // six slices of 6 × 6
   HWND pane = view_->Pane();
@@ -86,7 +83,7 @@ TEST_F(ChartViewTest, KeysMoveTheSelectionOrScroll) {
   for (const auto& [from, key, to] : moves) {
     view_->Select(from);
     Key(pane, key);
-    EXPECT_EQ(view_->Selection(), to) << from.section << "/" << from.index << " key " << key;
+    EXPECT_EQ(view_->Selection(), to) << from.section << "/" << from.index << ", key " << key;
   }
   RECT client{};
   GetClientRect(pane, &client);
@@ -123,13 +120,13 @@ TEST_F(ChartViewTest, KeysMoveTheSelectionOrScroll) {
   EXPECT_EQ(view_->Selection(), end);
 }
 
-// Scroll steps over a selection and a hover still waiting to be painted move the pixels at
-// once; what waited is painted later where it is and where its stale pixels were carried.
+// Steps over paints still waiting move the pixels; what waited is painted where its pixels went too.
 TEST_F(ChartViewTest, StepsOverWaitingPaintsEndAsAFreshPaint) {
   const LPARAM selectAt = test::At(150, 200);  // a swatch of the CMYK chart at any scroll
   // Lines down to start from, then steps, a new swatch pointed at before each.
   const std::pair<int, std::vector<WORD>> cases[] = {
-      {10, {SB_LINEDOWN, SB_LINEDOWN, SB_LINEUP}}, {20, {SB_LINEUP, SB_LINEUP}}, {10, {SB_PAGEDOWN, SB_LINEUP}}};
+      {10, {SB_LINEDOWN, SB_LINEDOWN, SB_LINEUP}}, {20, {SB_LINEUP, SB_LINEUP}},
+      {10, {SB_PAGEDOWN, SB_LINEUP}}};
   for (const auto& [linesDown, steps] : cases) {
     Open(PageId::Cmyk);
     HWND pane = view_->Pane();

@@ -1,4 +1,6 @@
-// The pages with controls of their own, late skin attachment, and "page not found".
+// What the pages show: chips, outlines and labels, the pages with controls, and those without a chart.
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "colour/colour_management.h"
@@ -12,7 +14,83 @@
 namespace {
 
 using site::PageId;
+using test::ChartViewTest;
 using test::Rgb;
+
+COLORREF Printed(const colour::Cmyk& inks) {
+  const colour::Rgb8 rgb = colour::CmykToScreen(inks);
+  return RGB(rgb.r, rgb.g, rgb.b);
+}
+
+// CSS colours, the cubes' levels (round(i × 255 / 7) on the 512 chart), tints as the press prints
+// them; every chart has all its colours (CMYK: 3 ink pairs × 4 blacks × 11 × 11, and 21 greys).
+TEST_F(ChartViewTest, ChipsShowTheirStandardColours) {
+  const std::tuple<PageId, std::vector<std::wstring>, COLORREF> swatches[] = {
+      {PageId::Common, {L"rebeccapurple"}, Rgb(0x663399)},
+      {PageId::Chinese, {L"番茄红", L"tomato"}, Rgb(0xFF6347)},
+      {PageId::Codes, {L"navy"}, Rgb(0x000080)},
+      {PageId::Rgb216, {L"#336699"}, Rgb(0x336699)},
+      {PageId::Rgb512, {L"#DB4992"}, Rgb(0xDB4992)},
+      {PageId::Cmyk, {L"C30 M70", L"Y0 K20"}, Printed({30, 70, 0, 20})},
+      {PageId::Cmyk, {L"C100 M0", L"Y60 K0"}, Printed({100, 0, 60, 0})},
+      {PageId::Cmyk, {L"C0 M40", L"Y90 K60"}, Printed({0, 40, 90, 60})},
+      {PageId::Cmyk, {L"C0 M0", L"Y0 K85"}, Printed({0, 0, 0, 85})}};
+  for (const auto& [page, lines, colour] : swatches) {
+    Open(page);
+    const site::SwatchRef ref = Find([&lines = lines](const site::Swatch& s) {
+      return s.lines.size() >= lines.size() && std::equal(lines.begin(), lines.end(), s.lines.begin());
+    });
+    ASSERT_TRUE(ref.valid()) << lines[0];
+    EXPECT_EQ(ChipOnScreen(ref), colour) << lines[0];
+  }
+  const std::tuple<PageId, size_t, const wchar_t*> charts[] = {
+      {PageId::Rgb216, 216, L"Red 33"}, {PageId::Rgb512, 512, L"Red 24"}, {PageId::Common, 148, L"Pinks 粉色系"},
+      {PageId::Chinese, 148, L""},      {PageId::Codes, 148, L""},
+      {PageId::Cmyk, 3 * 4 * 121 + 21, L"Cyan × Magenta · K 20 %"}};
+  for (const auto& [page, total, second] : charts) {
+    Open(page);
+    size_t count = 0;
+    for (const site::Section& section : Page().sections) count += section.swatches.size();
+    EXPECT_EQ(count, total) << static_cast<int>(page);
+    EXPECT_EQ(Page().sections.size() > 1 ? Page().sections[1].title : L"", second);
+  }
+}
+
+// Pointed-at and selected swatches are outlined outside their chips; labels read on their chips.
+TEST_F(ChartViewTest, OutlinesShowPointerAndSelectionAndLabelsReadOnTheirChips) {
+  Open(PageId::Rgb216);
+  const site::SwatchRef ref = Find(L"#336699");
+  const RECT chip = Chip(ref);
+  const std::tuple<int, bool, bool, bool> looks[] = {
+      // pixels left of the chip; pointed at, selected, outlined there
+      {2, false, false, false}, {2, true, false, true}, {3, false, true, true}, {3, true, false, false}};
+  for (const auto& [outside, pointed, selected, outlined] : looks) {
+    view_->Select(selected ? ref : site::SwatchRef{});
+    if (pointed) Point(ref);
+    UpdateWindow(view_->Pane());
+    const COLORREF left = PanePixels().at(chip.left - outside, (chip.top + chip.bottom) / 2);
+    EXPECT_EQ(left != RGB(255, 255, 255), outlined) << outside << pointed << selected;
+    SendMessageW(view_->Pane(), WM_MOUSELEAVE, 0, 0);
+  }
+  const std::tuple<const wchar_t*, unsigned, bool> chips[] = {{L"#FFFF00", 0xFFFF00, true},
+                                                               {L"#000099", 0x000099, false}};
+  for (const auto& [hex, rgb, lightChip] : chips) {
+    const site::SwatchRef swatch = FindCopy(hex);
+    ChipOnScreen(swatch);
+    RECT inside = Chip(swatch);
+    InflateRect(&inside, -1, -1);  // within the chip's edge
+    const test::Pixels pixels =
+        PanePixels().Crop(inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top);
+    int dark = 0, light = 0;  // the label's pixels
+    for (int y = 0; y < pixels.height(); ++y)
+      for (int x = 0; x < pixels.width(); ++x) {
+        const COLORREF p = pixels.at(x, y);
+        if (p != Rgb(rgb)) (GetRValue(p) + GetGValue(p) + GetBValue(p) < 3 * 128 ? dark : light) += 1;
+      }
+    EXPECT_GT(lightChip ? dark : light, 0) << hex;
+    EXPECT_EQ(lightChip ? light : dark, 0) << hex;
+  }
+}
 
 std::vector<HWND> Children(HWND parent, const wchar_t* className = nullptr) {
   std::vector<HWND> found;
@@ -35,8 +113,7 @@ class PageWithControls : public test::ChartViewTest {
   }
 };
 
-// What was typed keeps its own row; #663399 shows in every notation, by name and on screen.
-// Bad input shows the reason in place of the result, and nothing else changes.
+// What was typed keeps its row, the rest shows every notation; bad input shows only the reason.
 TEST_F(PageWithControls, ConverterListsEveryNotationOfWhatWasTypedOrWhyNot) {
   Open(PageId::Converter);
   const std::vector<HWND> edits = Children(view_->Pane(), L"Edit");
@@ -78,8 +155,7 @@ TEST_F(PageWithControls, ConverterListsEveryNotationOfWhatWasTypedOrWhyNot) {
   }
 }
 
-// Boxes, arrows and the Up key set the colour within each channel's range; another model
-// keeps the colour in its own channels (#CC00CC is hue 300, saturation 100, value 80).
+// Boxes and the Up key set the colour in range; another model keeps it (#CC00CC: 300°, 100 %, 80 %).
 TEST_F(PageWithControls, MixerFollowsItsBoxesArrowsAndModels) {
   Open(PageId::Mixer);
   HWND pane = view_->Pane();
@@ -120,8 +196,7 @@ TEST_F(PageWithControls, MixerFollowsItsBoxesArrowsAndModels) {
   EXPECT_EQ(Notation(L"CMYK"), L"cmyk(0%, 0%, 0%, 100%)");
 }
 
-// Controls made with a page wear the skin (command buttons with faces of their own) and
-// leave it with the page; views dropped leave no GDI object behind.
+// A page's controls wear the skin and leave it with the page; views dropped leave no GDI object.
 TEST_F(PageWithControls, ControlsThatAppearWithAPageWearTheSkinAndLeaveWithIt) {
   Open(L"/b");
   const LONG before = skin::SkinnedWindowCount;
@@ -150,8 +225,7 @@ TEST_F(PageWithControls, ControlsThatAppearWithAPageWearTheSkinAndLeaveWithIt) {
   EXPECT_EQ(test::GdiObjectsLeakedBy([&] { for (int i = 0; i < 5; ++i) viewOnce(); }), 0);
 }
 
-// The licensed charts say they are not built in and where their pages would be; unknown
-// addresses show a page naming them.
+// The licensed charts say where their pages would be; unknown addresses show a page naming them.
 TEST_F(PageWithControls, PagesWithoutAChartSayWhy) {
   for (const site::ChartEntry& chart : site::Charts()) {
     if (std::wstring_view(chart.summary).find(L"Licensed") == std::wstring_view::npos) continue;
