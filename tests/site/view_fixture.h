@@ -1,8 +1,10 @@
 #pragma once
 // A chart view of the browser's size in a visible, skinned form, and short ways to drive it.
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "site/catalogue.h"
 #include "site/chart_view.h"
@@ -73,9 +75,11 @@ class ChartViewTest : public SkinTest {
     }
     return {};
   }
-  // The first swatch whose first label line reads the text.
-  site::SwatchRef Find(std::wstring_view text) const {
-    return Find([&](const site::Swatch& s) { return !s.lines.empty() && s.lines[0] == text; });
+  // The first swatch whose label lines begin with these.
+  site::SwatchRef Find(const std::vector<std::wstring>& lines) const {
+    return Find([&](const site::Swatch& s) {
+      return s.lines.size() >= lines.size() && std::equal(lines.begin(), lines.end(), s.lines.begin());
+    });
   }
   site::SwatchRef FindCopy(std::wstring_view copy) const {
     return Find([&](const site::Swatch& s) { return s.copy == copy; });
