@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "site/catalogue.h"
 #include "site/chart_view.h"

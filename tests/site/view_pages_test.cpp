@@ -166,8 +166,6 @@ TEST_F(PageWithControls, MixerFollowsItsBoxesArrowsAndModels) {
   Key(edits[1], VK_UP);
   Key(edits[1], VK_UP);
   EXPECT_EQ(Notation(L"Hex"), L"#FF0200");
-  Key(edits[0], VK_UP);
-  EXPECT_EQ(skin::WindowText(edits[0]), L"255");
   SetWindowTextW(edits[2], L"999");
   EXPECT_EQ(Notation(L"RGB"), L"rgb(255, 2, 255)");
 
