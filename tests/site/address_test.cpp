@@ -30,7 +30,6 @@ TEST(SiteAddress, EachAddressShowsItsPage) {
       {L"https://www.tintora.example.org/b", PageId::NotFound},
       {L"http://www.tintora.example:8080/b", PageId::NotFound},
       {L"www.tintora.example/b", PageId::NotFound},
-      {L"", PageId::NotFound},
   };
   for (const auto& [address, page] : cases) EXPECT_EQ(PageIdFor(address), page) << std::wstring(address);
 }

@@ -16,7 +16,6 @@ inline constexpr int ChipInside = 2;                 // past a chip's one-pixel 
 
 inline COLORREF Rgb(unsigned hex) { return RGB(hex >> 16, (hex >> 8) & 0xFF, hex & 0xFF); }
 
-// Text on the clipboard, empty when there is none.
 inline std::wstring ClipboardText() {
   std::wstring text;
   if (!OpenClipboard(nullptr)) return text;
@@ -48,11 +47,6 @@ class ChartViewTest : public SkinTest {
     ASSERT_NE(view_->Pane(), nullptr);
     Skin();
   }
-  void TearDown() override {
-    view_.reset();
-    SkinTest::TearDown();
-  }
-
   void Open(std::wstring_view path) {
     view_->Navigate(std::wstring(site::BuiltInOrigin) + std::wstring(path));
     Settle();
@@ -61,10 +55,6 @@ class ChartViewTest : public SkinTest {
   void Open(site::PageId chart) { Open(site::ChartFor(chart)->path); }
   const site::Page& Page() const { return view_->CurrentPage(); }
   const site::Swatch& Swatch(site::SwatchRef ref) const { return *site::SwatchAt(Page(), ref); }
-  const site::Section& SectionOf(site::SwatchRef ref) const {
-    return Page().sections[static_cast<size_t>(ref.section)];
-  }
-  // The first swatch that passes the test, or an invalid reference.
   site::SwatchRef Find(const std::function<bool(const site::Swatch&)>& test) const {
     for (size_t s = 0; s < Page().sections.size(); ++s) {
       const auto& swatches = Page().sections[s].swatches;
@@ -92,7 +82,7 @@ class ChartViewTest : public SkinTest {
     return {};
   }
   RECT Chip(site::SwatchRef ref) const {
-    RECT chip = SectionOf(ref).style->chip;
+    RECT chip = Page().sections[static_cast<size_t>(ref.section)].style->chip;
     const RECT cell = view_->CellOnScreen(ref);
     OffsetRect(&chip, cell.left, cell.top);
     return chip;
@@ -109,6 +99,11 @@ class ChartViewTest : public SkinTest {
     return pixels.at(x, y);
   }
   Pixels PanePixels() const { return ReadWindow(view_->Pane()); }
+  // The value of a notation row ("Hex", "RGB" ...) of the converter or the mixer, or nothing.
+  std::wstring Notation(const wchar_t* name) const {
+    const site::SwatchRef row = Find({name});
+    return row.valid() ? Swatch(row).lines[1] : std::wstring();
+  }
   // A key as the keyboard sends it to the focused window, Ctrl held when asked.
   void Key(HWND target, WPARAM key, bool control = false) {
     BYTE keys[256] = {};
@@ -119,6 +114,11 @@ class ChartViewTest : public SkinTest {
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     Settle();
+  }
+  // A text typed into a box, then Enter.
+  void Enter(HWND box, const wchar_t* text) {
+    SetWindowTextW(box, text);
+    Key(box, VK_RETURN);
   }
   // The mouse over a swatch's centre: its position, moved there, a click or a double click.
   LPARAM CellCentre(site::SwatchRef ref) const {

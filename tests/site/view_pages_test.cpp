@@ -94,33 +94,20 @@ std::vector<HWND> Children(HWND parent, const wchar_t* className = nullptr) {
   return found;
 }
 
-class PageWithControls : public test::ChartViewTest {
- protected:
-  // The value of a notation row ("Hex", "RGB" ...), empty when there is none.
-  std::wstring Notation(const wchar_t* name) const {
-    const site::SwatchRef row = Find({name});
-    return row.valid() ? Swatch(row).lines[1] : std::wstring();
-  }
-  void Convert(HWND input, const wchar_t* text) {
-    SetWindowTextW(input, text);
-    Key(input, VK_RETURN);
-    UpdateWindow(view_->Pane());
-  }
-};
 
 // What was typed keeps its row, the rest shows every notation; bad input shows only the reason.
-TEST_F(PageWithControls, ConverterListsEveryNotationOfWhatWasTypedOrWhyNot) {
+TEST_F(ChartViewTest, ConverterListsEveryNotationOfWhatWasTypedOrWhyNot) {
   Open(PageId::Converter);
   HWND input = Children(view_->Pane(), L"Edit").at(0);
   const std::wstring lab = colour::FormatLab(colour::SrgbToLab(colour::Rgb8{0x66, 0x33, 0x99}));
   const std::pair<std::wstring, const wchar_t*> inputs[] = {
       {L"hsl(270, 50.1%, 40%)", L"HSL"}, {L"hsv(270, 66.7%, 60%)", L"HSV / HSB"}, {lab, L"Lab"}};
   for (const auto& [typed, row] : inputs) {
-    Convert(input, typed.c_str());
+    Enter(input, typed.c_str());
     EXPECT_EQ(Notation(L"Hex"), L"#663399") << typed.c_str();
     EXPECT_EQ(Notation(row), typed);
   }
-  Convert(input, L"rebeccapurple");
+  Enter(input, L"rebeccapurple");
   const std::pair<const wchar_t*, const wchar_t*> rows[] = {
       {L"Hex", L"#663399"},         {L"RGB", L"rgb(102, 51, 153)"},   {L"COLORREF", L"0x00993366"},
       {L"Decimal", L"10040166"},    {L"Visual Basic", L"&H00993366&"}, {L"Delphi", L"$00993366"}};
@@ -135,7 +122,7 @@ TEST_F(PageWithControls, ConverterListsEveryNotationOfWhatWasTypedOrWhyNot) {
   const size_t controls = Children(view_->Pane()).size();
   for (const wchar_t* bad : {L"bleu", L"", L"rgb(300, 0, 0)", L"#12345"}) {
     SetFocus(input);
-    Convert(input, bad);
+    Enter(input, bad);
     ASSERT_EQ(Page().sections.size(), 2u);
     const std::vector<std::wstring>& result = Page().sections[1].paragraphs;
     EXPECT_EQ(result, std::vector<std::wstring>{colour::ParseColour(bad).reason});
@@ -148,7 +135,7 @@ TEST_F(PageWithControls, ConverterListsEveryNotationOfWhatWasTypedOrWhyNot) {
 }
 
 // Boxes and the Up key set the colour in range; another model keeps it (#CC00CC: 300°, 100 %, 80 %).
-TEST_F(PageWithControls, MixerFollowsItsBoxesArrowsAndModels) {
+TEST_F(ChartViewTest, MixerFollowsItsBoxesArrowsAndModels) {
   Open(PageId::Mixer);
   HWND pane = view_->Pane();
   const std::vector<HWND> edits = Children(pane, L"Edit");
@@ -186,7 +173,7 @@ TEST_F(PageWithControls, MixerFollowsItsBoxesArrowsAndModels) {
 }
 
 // A page's controls wear the skin and leave it with the page; views dropped leave no GDI object.
-TEST_F(PageWithControls, ControlsThatAppearWithAPageWearTheSkinAndLeaveWithIt) {
+TEST_F(ChartViewTest, ControlsThatAppearWithAPageWearTheSkinAndLeaveWithIt) {
   Open(L"/b");
   const LONG before = skin::SkinnedWindowCount;
   for (PageId page : {PageId::Mixer, PageId::Converter}) {
@@ -215,7 +202,7 @@ TEST_F(PageWithControls, ControlsThatAppearWithAPageWearTheSkinAndLeaveWithIt) {
 }
 
 // The licensed charts say where their pages would be; unknown addresses show a page naming them.
-TEST_F(PageWithControls, PagesWithoutAChartSayWhy) {
+TEST_F(ChartViewTest, PagesWithoutAChartSayWhy) {
   for (const site::ChartEntry& chart : site::Charts()) {
     if (std::wstring_view(chart.summary).find(L"Licensed") == std::wstring_view::npos) continue;
     Open(chart.path);
