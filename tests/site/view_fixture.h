@@ -87,8 +87,9 @@ class ChartViewTest : public SkinTest {
     OffsetRect(&chip, cell.left, cell.top);
     return chip;
   }
-  // The colour inside a swatch's chip on screen, after selecting it brings it into view.
+  // The colour inside a swatch's chip on screen (selecting it brings it into view), or CLR_INVALID.
   COLORREF ChipOnScreen(site::SwatchRef ref) {
+    if (!site::SwatchAt(Page(), ref)) return CLR_INVALID;
     view_->Select(ref);
     Settle();
     UpdateWindow(view_->Pane());
