@@ -1,12 +1,10 @@
-// The pages with controls of their own, late skin attachment, and "page not found".
+// What the pages show: chips, outlines and labels, the pages with controls, and those without a chart.
+#include <tuple>
 #include <vector>
 
 #include "colour/colour_management.h"
 #include "colour/notation.h"
-#include "site/catalogue.h"
 #include "skin/core/skin_kind.h"
-#include "skin/core/skin_state.h"
-#include "skin/core/window_props.h"
 #include "skin/kinds/kind_table.h"
 #include "skin/render/primitives.h"
 #include "tests/site/view_fixture.h"
@@ -14,10 +12,78 @@
 
 namespace {
 
+using site::PageId;
+using test::ChartViewTest;
 using test::Rgb;
 
-constexpr wchar_t Mixer[] = L"/soft/qovu/txonlecolor.html";
-constexpr wchar_t Converter[] = L"/soft/qovu/fool.htm";
+COLORREF Printed(const colour::Cmyk& inks) {
+  const colour::Rgb8 rgb = colour::CmykToScreen(inks);
+  return RGB(rgb.r, rgb.g, rgb.b);
+}
+
+// CSS colours, the cubes' levels (round(i × 255 / 7) on the 512 chart), tints as the press prints
+// them; every chart has all its colours (CMYK: 3 ink pairs × 4 blacks × 11 × 11, and 21 greys).
+TEST_F(ChartViewTest, ChipsShowTheirStandardColours) {
+  const std::tuple<PageId, std::vector<std::wstring>, COLORREF> swatches[] = {
+      {PageId::Common, {L"rebeccapurple"}, Rgb(0x663399)},
+      {PageId::Chinese, {L"番茄红", L"tomato"}, Rgb(0xFF6347)},
+      {PageId::Codes, {L"navy"}, Rgb(0x000080)},
+      {PageId::Rgb216, {L"#336699"}, Rgb(0x336699)},
+      {PageId::Rgb512, {L"#DB4992"}, Rgb(0xDB4992)},
+      {PageId::Cmyk, {L"C30 M70", L"Y0 K20"}, Printed({30, 70, 0, 20})},
+      {PageId::Cmyk, {L"C100 M0", L"Y60 K0"}, Printed({100, 0, 60, 0})},
+      {PageId::Cmyk, {L"C0 M40", L"Y90 K60"}, Printed({0, 40, 90, 60})},
+      {PageId::Cmyk, {L"C0 M0", L"Y0 K85"}, Printed({0, 0, 0, 85})}};
+  for (const auto& [page, lines, colour] : swatches) {
+    Open(page);
+    EXPECT_EQ(ChipOnScreen(Find(lines)), colour) << lines[0];
+  }
+  const std::tuple<PageId, size_t, const wchar_t*> charts[] = {
+      {PageId::Rgb216, 216, L"Red 33"}, {PageId::Rgb512, 512, L"Red 24"}, {PageId::Common, 148, L"Pinks 粉色系"},
+      {PageId::Chinese, 148, L""},      {PageId::Codes, 148, L""},
+      {PageId::Cmyk, 3 * 4 * 121 + 21, L"Cyan × Magenta · K 20 %"}};
+  for (const auto& [page, total, second] : charts) {
+    Open(page);
+    size_t count = 0;
+    for (const site::Section& section : Page().sections) count += section.swatches.size();
+    EXPECT_EQ(count, total) << static_cast<int>(page);
+    EXPECT_EQ(Page().sections.size() > 1 ? Page().sections[1].title : L"", second);
+  }
+}
+
+// Pointed-at and selected swatches are outlined outside their chips; labels read on their chips.
+TEST_F(ChartViewTest, OutlinesShowPointerAndSelectionAndLabelsReadOnTheirChips) {
+  Open(PageId::Rgb216);
+  const site::SwatchRef ref = Find({L"#336699"});
+  const RECT chip = Chip(ref);
+  const std::tuple<int, bool, bool, bool> looks[] = {
+      // pixels left of the chip; pointed at, selected, outlined there
+      {2, false, false, false}, {2, true, false, true}, {3, false, true, true}, {3, true, false, false}};
+  for (const auto& [outside, pointed, selected, outlined] : looks) {
+    view_->Select(selected ? ref : site::SwatchRef{});
+    if (pointed) Point(ref);
+    UpdateWindow(view_->Pane());
+    const COLORREF left = PanePixels().at(chip.left - outside, (chip.top + chip.bottom) / 2);
+    EXPECT_EQ(left != RGB(255, 255, 255), outlined) << outside << pointed << selected;
+    SendMessageW(view_->Pane(), WM_MOUSELEAVE, 0, 0);
+  }
+  // The label on a light chip (yellow) is dark, and on a dark one (navy) light.
+  for (const auto& [hex, lightChip] : {std::pair{L"#FFFF00", true}, std::pair{L"#000099", false}}) {
+    const site::SwatchRef swatch = FindCopy(hex);
+    const COLORREF fill = ChipOnScreen(swatch);
+    RECT inside = Chip(swatch);
+    InflateRect(&inside, -1, -1);  // within the chip's edge
+    const test::Pixels pixels = PanePixels();
+    int dark = 0, light = 0;  // the label's pixels
+    for (int y = inside.top; y < inside.bottom; ++y)
+      for (int x = inside.left; x < inside.right; ++x) {
+        const COLORREF p = pixels.at(x, y);
+        if (p != fill) (GetRValue(p) + GetGValue(p) + GetBValue(p) < 3 * 128 ? dark : light) += 1;
+      }
+    EXPECT_GT(lightChip ? dark : light, 0) << hex;
+    EXPECT_EQ(lightChip ? light : dark, 0) << hex;
+  }
+}
 
 std::vector<HWND> Children(HWND parent, const wchar_t* className = nullptr) {
   std::vector<HWND> found;
@@ -26,73 +92,38 @@ std::vector<HWND> Children(HWND parent, const wchar_t* className = nullptr) {
   return found;
 }
 
-class PageWithControls : public test::ChartViewTest {
- protected:
-  // The value of a notation row ("Hex", "RGB" ...), empty when there is none.
-  std::wstring Notation(const wchar_t* name) const {
-    const site::SwatchRef row = Find(name);
-    return row.valid() ? Swatch(row).lines[1] : std::wstring();
-  }
-  void Convert(HWND input, const wchar_t* text) {
-    SetWindowTextW(input, text);
-    Key(input, VK_RETURN);
-    UpdateWindow(view_->Pane());
-  }
-};
 
-TEST_F(PageWithControls, ConverterListsEveryNotationOfWhatWasTyped) {
-  Open(Converter);
-  const std::vector<HWND> edits = Children(view_->Pane(), L"Edit");
-  ASSERT_EQ(edits.size(), 1u);
-  // The same colour typed in other notations, each kept as typed in its own row, then by name.
+// What was typed keeps its row, the rest shows every notation; bad input shows only the reason.
+TEST_F(ChartViewTest, ConverterListsEveryNotationOfWhatWasTypedOrWhyNot) {
+  Open(PageId::Converter);
+  HWND input = Children(view_->Pane(), L"Edit").at(0);
   const std::wstring lab = colour::FormatLab(colour::SrgbToLab(colour::Rgb8{0x66, 0x33, 0x99}));
-  const struct {
-    std::wstring typed;
-    const wchar_t* row;
-  } inputs[] = {{L"hsl(270, 50.1%, 40%)", L"HSL"}, {L"hsv(270, 66.7%, 60%)", L"HSV / HSB"},
-                {lab, L"Lab"}, {L"#663399", L"Hex"}};
-  for (const auto& input : inputs) {
-    Convert(edits[0], input.typed.c_str());
-    EXPECT_EQ(Notation(L"Hex"), L"#663399") << input.typed.c_str();
-    EXPECT_EQ(Notation(input.row), input.typed);
+  const std::pair<std::wstring, const wchar_t*> inputs[] = {
+      {L"hsl(270, 50.1%, 40%)", L"HSL"}, {L"hsv(270, 66.7%, 60%)", L"HSV / HSB"}, {lab, L"Lab"}};
+  for (const auto& [typed, row] : inputs) {
+    Enter(input, typed.c_str());
+    EXPECT_EQ(Notation(L"Hex"), L"#663399") << typed.c_str();
+    EXPECT_EQ(Notation(row), typed);
   }
-  Convert(edits[0], L"rebeccapurple");
-  // #663399 as the standards write it: COLORREF 0x00BBGGRR and its decimal value.
-  const struct {
-    const wchar_t* row;
-    const wchar_t* value;
-  } rows[] = {{L"Hex", L"#663399"},          {L"RGB", L"rgb(102, 51, 153)"},
-              {L"COLORREF", L"0x00993366"},  {L"Decimal", L"10040166"},
-              {L"Visual Basic", L"&H00993366&"}, {L"Delphi", L"$00993366"}};
-  for (const auto& row : rows) EXPECT_EQ(Notation(row.row), row.value) << std::wstring(row.row).c_str();
-  EXPECT_TRUE(Find(L"rebeccapurple").valid());  // the nearest named colour is itself
+  Enter(input, L"rebeccapurple");
+  const std::pair<const wchar_t*, const wchar_t*> rows[] = {
+      {L"Hex", L"#663399"},         {L"RGB", L"rgb(102, 51, 153)"},   {L"COLORREF", L"0x00993366"},
+      {L"Decimal", L"10040166"},    {L"Visual Basic", L"&H00993366&"}, {L"Delphi", L"$00993366"}};
+  for (const auto& [row, value] : rows) EXPECT_EQ(Notation(row), value) << std::wstring(row).c_str();
+  EXPECT_TRUE(Find({L"rebeccapurple"}).valid());  // the nearest named colour is itself
   EXPECT_EQ(ChipOnScreen(FindCopy(L"#663399")), Rgb(0x663399));
-  // Each notation can be selected and copied.
-  view_->Select(Find(L"COLORREF"));
+  view_->Select(Find({L"COLORREF"}));
   Key(view_->Pane(), 'C', true);
   EXPECT_EQ(test::ClipboardText(), L"0x00993366");
-}
 
-// The reason takes the result's place; the text typed, the focus, the address and the
-// page's controls stay as they were.
-TEST_F(PageWithControls, BadInputShowsTheReasonInPlaceOfTheResultAndNothingElseChanges) {
-  Open(Converter);
-  HWND input = Children(view_->Pane(), L"Edit").at(0);
-  Convert(input, L"#663399");
-  ASSERT_GT(PanePixels().Count(Rgb(0x663399)), 0);
   const std::wstring address = skin::WindowText(view_->Window());
   const size_t controls = Children(view_->Pane()).size();
   for (const wchar_t* bad : {L"bleu", L"", L"rgb(300, 0, 0)", L"#12345"}) {
-    SCOPED_TRACE(testing::Message() << "'" << std::wstring(bad).c_str() << "'");
     SetFocus(input);
-    Convert(input, bad);
-    const colour::ParseResult expected = colour::ParseColour(bad);
-    ASSERT_FALSE(expected);
+    Enter(input, bad);
     ASSERT_EQ(Page().sections.size(), 2u);
-    const site::Section& result = Page().sections[1];
-    ASSERT_EQ(result.paragraphs.size(), 1u);
-    EXPECT_EQ(result.paragraphs[0], expected.reason);
-    EXPECT_FALSE(expected.reason.empty());
+    const std::vector<std::wstring>& result = Page().sections[1].paragraphs;
+    EXPECT_EQ(result, std::vector<std::wstring>{colour::ParseColour(bad).reason});
     EXPECT_EQ(PanePixels().Count(Rgb(0x663399)), 0) << "the old result is gone";
     EXPECT_EQ(skin::WindowText(input), bad);
     EXPECT_EQ(GetFocus(), input);
@@ -101,32 +132,29 @@ TEST_F(PageWithControls, BadInputShowsTheReasonInPlaceOfTheResultAndNothingElseC
   }
 }
 
-TEST_F(PageWithControls, MixerFollowsItsBoxesArrowsAndModels) {
-  Open(Mixer);
+// Boxes and the Up key set the colour in range; another model keeps it (#CC00CC: 300°, 100 %, 80 %).
+TEST_F(ChartViewTest, MixerFollowsItsBoxesArrowsAndModels) {
+  Open(PageId::Mixer);
   HWND pane = view_->Pane();
   const std::vector<HWND> edits = Children(pane, L"Edit");
   const std::vector<HWND> models = Children(pane, L"ThunderRT6OptionButton");
-  ASSERT_EQ(edits.size(), 4u);
-  ASSERT_EQ(models.size(), 3u);
+  ASSERT_TRUE(edits.size() == 4 && models.size() == 3);
   EXPECT_FALSE(IsWindowVisible(edits[3]));  // RGB has three channels
-  for (int i = 0; i < 3; ++i) SetWindowTextW(edits[i], i ? L"0" : L"255");
-  Settle();
-  UpdateWindow(pane);
-  EXPECT_EQ(Notation(L"Hex"), L"#FF0000");
+  auto set = [&](std::vector<const wchar_t*> values) {
+    for (size_t i = 0; i < values.size(); ++i) SetWindowTextW(edits[i], values[i]);
+    Settle();
+    UpdateWindow(pane);
+  };
+  set({L"255", L"0", L"0"});
   EXPECT_EQ(ChipOnScreen(FindCopy(L"#FF0000")), Rgb(0xFF0000));
-  // The arrows and the Up key step a channel; its range holds.
   SetFocus(edits[1]);
   Key(edits[1], VK_UP);
   Key(edits[1], VK_UP);
   EXPECT_EQ(Notation(L"Hex"), L"#FF0200");
-  Key(edits[0], VK_UP);
-  EXPECT_EQ(skin::WindowText(edits[0]), L"255");
   SetWindowTextW(edits[2], L"999");
   EXPECT_EQ(Notation(L"RGB"), L"rgb(255, 2, 255)");
 
-  // Another model keeps the colour and shows its own channels: #CC00CC is hue 300,
-  // saturation 100 and value 80; in inks, what the press makes of it.
-  for (int i = 0; i < 3; ++i) SetWindowTextW(edits[i], i == 1 ? L"0" : L"204");
+  set({L"204", L"0", L"204"});
   SendMessageW(models[1], BM_CLICK, 0, 0);
   Settle();
   EXPECT_EQ(Notation(L"Hex"), L"#CC00CC");
@@ -137,42 +165,33 @@ TEST_F(PageWithControls, MixerFollowsItsBoxesArrowsAndModels) {
   EXPECT_EQ(Notation(L"Hex"), colour::FormatHex(colour::CmykToScreen(colour::ScreenToCmyk({204, 0, 204}))));
   EXPECT_TRUE(IsWindowVisible(edits[3]));
   EXPECT_EQ(skin::WindowText(Children(pane, L"Static").at(3)).rfind(L"Black", 0), 0u);
-  for (HWND edit : edits) SetWindowTextW(edit, edit == edits[3] ? L"100" : L"0");
-  Settle();
+  set({L"0", L"0", L"0", L"100"});
   EXPECT_EQ(Notation(L"Hex"), colour::FormatHex(colour::CmykToScreen({0, 0, 0, 100})));
   EXPECT_EQ(Notation(L"CMYK"), L"cmyk(0%, 0%, 0%, 100%)");
 }
 
-// Controls made with a page are skinned as they come, command buttons with faces of their
-// own, and leave the skin (and the count) when the page goes.
-TEST_F(PageWithControls, ControlsThatAppearWithAPageWearTheSkinAndLeaveWithIt) {
+// A page's controls wear the skin and leave it with the page; views dropped leave no GDI object.
+TEST_F(ChartViewTest, ControlsThatAppearWithAPageWearTheSkinAndLeaveWithIt) {
   Open(L"/b");
   const LONG before = skin::SkinnedWindowCount;
-  for (const wchar_t* path : {Mixer, Converter}) {
-    Open(path);
+  for (PageId page : {PageId::Mixer, PageId::Converter}) {
+    Open(page);
     const std::vector<HWND> controls = Children(view_->Pane());
     ASSERT_FALSE(controls.empty());
-    for (HWND control : controls) EXPECT_TRUE(skin::IsSkinned(control)) << std::wstring(path).c_str();
+    for (HWND control : controls) {
+      EXPECT_TRUE(skin::IsSkinned(control)) << static_cast<int>(page);
+      if (skin::WindowClassName(control) != L"Button") continue;
+      EXPECT_EQ(skin::KindOf(control), skin::SkinKind::CommandButton);
+      EXPECT_NE(skin::ReadProp(control, L"0HDC"), 0);
+    }
     EXPECT_EQ(skin::SkinnedWindowCount, before + static_cast<LONG>(controls.size()));
   }
-  for (HWND button : Children(view_->Pane(), L"Button")) {
-    EXPECT_EQ(skin::KindOf(button), skin::SkinKind::CommandButton);
-    EXPECT_NE(skin::ReadProp(button, L"0HDC"), 0);
-  }
-  Open(Mixer);
-  for (HWND option : Children(view_->Pane(), L"ThunderRT6OptionButton"))
-    EXPECT_EQ(skin::KindOf(option), skin::SkinKind::OptionButton);
   Open(L"/b");
   EXPECT_TRUE(Children(view_->Pane()).empty());
   EXPECT_EQ(skin::SkinnedWindowCount, before);
-}
-
-// Views made, shown with a page of controls, scrolled and dropped leave no GDI object
-// behind: fonts, buffers and the controls' faces all go with them.
-TEST_F(PageWithControls, ViewsDroppedLeaveNoGdiObjectBehind) {
   auto viewOnce = [&] {
     site::ChartView view(form(), RECT{0, 0, 400, 300});
-    view.Navigate(std::wstring(site::BuiltInOrigin) + Mixer);
+    view.Navigate(std::wstring(site::BuiltInOrigin) + site::ChartFor(PageId::Mixer)->path);
     SendMessageW(view.Pane(), WM_KEYDOWN, VK_NEXT, 1);
     UpdateWindow(view.Window());
   };
@@ -180,23 +199,19 @@ TEST_F(PageWithControls, ViewsDroppedLeaveNoGdiObjectBehind) {
   EXPECT_EQ(test::GdiObjectsLeakedBy([&] { for (int i = 0; i < 5; ++i) viewOnce(); }), 0);
 }
 
-// The licensed charts say they are not built in and where their pages would be; unknown
-// addresses show a page naming them.
-TEST_F(PageWithControls, PagesWithoutAChartSayWhy) {
+// The licensed charts say where their pages would be; unknown addresses show a page naming them.
+TEST_F(ChartViewTest, PagesWithoutAChartSayWhy) {
   for (const site::ChartEntry& chart : site::Charts()) {
     if (std::wstring_view(chart.summary).find(L"Licensed") == std::wstring_view::npos) continue;
     Open(chart.path);
     EXPECT_EQ(Page().title, std::wstring(chart.title) + L" · Not built in");
-    const std::vector<std::wstring>& how = Page().sections.at(1).paragraphs;
-    EXPECT_NE(how.back().find(chart.path), std::wstring::npos) << how.back().c_str();
+    EXPECT_NE(Page().sections.at(1).paragraphs.back().find(chart.path), std::wstring::npos);
   }
-  for (const wchar_t* address : {L"https://www.tintora.example/soft/qovu/nothing.htm",
-                                 L"https://elsewhere.example/b", L"not an address"}) {
+  for (const wchar_t* address : {L"https://www.tintora.example/soft/qovu/nothing.htm", L"not an address"}) {
     view_->Navigate(address);
-    EXPECT_EQ(Page().id, site::PageId::NotFound);
+    EXPECT_EQ(Page().id, PageId::NotFound);
     EXPECT_EQ(skin::WindowText(view_->Window()), address);
-    ASSERT_FALSE(Page().sections.empty());
-    EXPECT_EQ(Page().sections[0].paragraphs.at(0), address);
+    EXPECT_EQ(Page().sections.at(0).paragraphs.at(0), address);
   }
 }
 
