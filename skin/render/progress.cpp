@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "skin/render/gdi_guard.h"
 #include "skin/render/painters.h"
 #include "skin/render/primitives.h"
@@ -18,7 +20,7 @@ namespace {
 constexpr double ProgressFullScale = 30000.0;
 
 // The bar's position as a fraction of the skin's full scale (30000), whatever the bar's
-// own range; above 1 it fills beyond the bar's end, which the drawing clips.
+// own range; above 1 the block fills the bar and stops at its end.
 float ProgressFraction(HWND progressBar) {
   const auto position = static_cast<int>(SendMessageW(progressBar, PBM_GETPOS, 0, 0));
   // Divided in double precision, held in single precision.
@@ -48,7 +50,8 @@ void PaintProgressFrame(HWND hwnd) {
       if (style & PBS_SMOOTH) FillSolid(image, bx, by, cw, ch, ProgressFillColor);
       FillSolid(image, bx, by, cw, RoundHalfEven(ch - f * ch), White);
     } else {
-      FillSolid(image, bx, by, RoundHalfEven(f * cw), ch, ProgressFillColor);
+      // The frame is drawn in the same image, so the block is cut at the client's edge here.
+      FillSolid(image, bx, by, std::min(RoundHalfEven(f * cw), cw), ch, ProgressFillColor);
     }
   }
   WindowDc windowDc(hwnd);
