@@ -1,6 +1,4 @@
-// Long runs of the engine's work that count objects and check state only, so they may run
-// beside other tests: attaching and destroying the whole form, painting every kind, and the
-// way from the login dialog to the main window and out.
+// Long runs that count objects and check state only, so they may run beside other tests.
 #include "app/forms.h"
 #include "app/login_form.h"
 #include "platform/browser.h"
@@ -14,28 +12,18 @@ namespace {
 
 using namespace skin;
 
-stress::FixtureForm f;  // the form the paints go to
-
 const stress::Run SoakRuns[] = {
-    {"AttachDestroyCycles", 60, [] {},
+    // Each kind attached, painted whole and destroyed with its form, again and again.
+    {"AttachPaintDestroyCycles", 60, nullptr,
      [](int) {
-       const stress::FixtureForm own = stress::CreateFixtureForm();
-       const bool attached = SkinWindow(own.form) == 1 && SkinnedWindowCount == stress::FixtureWindows;
-       DestroyWindow(own.form);
-       return attached && SkinnedWindowCount == 0 && !SkinInitialized;
+       const stress::FixtureForm f = stress::CreateFixtureForm(true);
+       bool ok = SkinWindow(f.form()) == 1 && SkinnedWindowCount == stress::AllKindsWindows;
+       for (HWND w : f.all)
+         ok = ok && RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+       DestroyWindow(f.form());
+       return ok && SkinnedWindowCount == 0 && !SkinInitialized;
      },
-     [] {}},
-    {"PaintsOfEveryKind", 2000,
-     [] {
-       f = stress::CreateFixtureForm(true);
-       SkinWindow(f.form);
-     },
-     [](int i) {
-       const std::vector<HWND> all = f.All();
-       return RedrawWindow(all[static_cast<size_t>(i) % all.size()], nullptr, nullptr,
-                           RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW) != FALSE;
-     },
-     [] { DestroyWindow(f.form); }},
+     nullptr},
     // The engine is released with the dialog and built again for the main window each time.
     {"LoginToMainWindowTransitions", 40, [] { platform::SetBrowserFactory(test::QuietBrowser::Make); },
      [](int) {
@@ -52,7 +40,6 @@ const stress::Run SoakRuns[] = {
 };
 
 using stress::Runs;
-TEST_P(Runs, KeepNothing) { stress::RunAndCount(GetParam()); }
 INSTANTIATE_TEST_SUITE_P(Soak, Runs, testing::ValuesIn(SoakRuns), stress::RunName);
 
 }  // namespace
