@@ -8,9 +8,8 @@
 
 namespace stress {
 
-// Twelve command buttons, a check box, an option button, an editable combo, a header and a
-// progress bar; with `allKinds` also a drop-down list, a simple combo, a drive list, a data
-// list, a grid and a sunken text box.
+// Twelve command buttons, a check box, an option button, an editable combo, a header, a progress
+// bar; with `allKinds` also a list and a simple combo, a drive list, a data list, a grid, an edit.
 struct FixtureForm {
   std::vector<HWND> all;  // the form, its twelve buttons, then the other controls
   HWND listCombo = nullptr;
@@ -25,9 +24,8 @@ FixtureForm CreateFixtureForm(bool allKinds = false);
 void WarmUp();
 int Scaled(int count);
 
-// A run of the test Runs.KeepNothing: start, step(0) (not counted, for the same reason as
-// WarmUp), step(1 .. count) each saying whether it went right, end; no GDI object may be
-// kept, nor, with heapCounted, heap memory (Wine's own bookkeeping moves a little otherwise).
+// A run of Runs.KeepNothing: start, step(0) uncounted (see WarmUp), step(1 .. count) each
+// right, end; no GDI object kept, nor heap memory where counted (Wine's moves a little).
 struct Run {
   const char* name;
   int count;

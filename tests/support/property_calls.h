@@ -17,9 +17,12 @@ namespace property_calls {
 
 inline std::atomic<long> reads, writes, removals;
 inline std::atomic<bool> refuseWrites;
-inline decltype(&GetPropW) realGet = &GetPropW;
-inline decltype(&SetPropW) realSet = &SetPropW;
-inline decltype(&RemovePropW) realRemove = &RemovePropW;
+inline void* User32(const char* name) {
+  return reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name));
+}
+inline const auto realGet = reinterpret_cast<decltype(&GetPropW)>(User32("GetPropW"));
+inline const auto realSet = reinterpret_cast<decltype(&SetPropW)>(User32("SetPropW"));
+inline const auto realRemove = reinterpret_cast<decltype(&RemovePropW)>(User32("RemovePropW"));
 
 inline HANDLE WINAPI CountedGet(HWND hwnd, LPCWSTR name) {
   ++reads;
@@ -35,7 +38,8 @@ inline HANDLE WINAPI CountedRemove(HWND hwnd, LPCWSTR name) {
 }
 
 // Points every import slot of the executable that holds `from` at `to`; whether there was one.
-inline bool Redirect(const void* from, const void* to) {
+template <typename Function>
+bool Redirect(Function* from, Function* to) {
   auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
   const LONG headers = reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew;
   const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + headers);
