@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# The release in dist/: the zip holds both programs and the README (CR LF lines, naming the
-# version); the installer is a 32-bit Windows installer of this version; both programs are
-# 32-bit Windows GUI images importing only DLLs every Windows has (the C++ runtime, libgcc and
-# the thread library linked in), with their version information and their manifest: run as
-# invoker, DPI-unaware, the classic common controls, Windows Vista to 11 supported.
-# Usage: check_release.sh <dist folder> <version>
+# Usage: check_release.sh <dist folder> <version>. The zip holds both programs and the README
+# (CR LF lines, naming the version); the installer is a 32-bit one of this version; the programs
+# are 32-bit GUI images importing system DLLs only (the runtimes are linked in), with version
+# information and a manifest: as invoker, DPI-unaware, classic controls, Windows Vista to 11.
 source "$(dirname "$0")/release_lib.sh"
 dist=$1 version=$2
 name="Tintora-$version"

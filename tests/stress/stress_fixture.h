@@ -16,7 +16,7 @@ struct FixtureForm {
   HWND form() const { return all[0]; }
   HWND button(int i) const { return all[1 + static_cast<size_t>(i)]; }
 };
-// The windows the skin attaches: the form, its controls and the combos' own edit fields.
+// The windows the skin attaches: the form, its controls and the combos' own child windows.
 inline constexpr LONG FixtureWindows = 19, AllKindsWindows = 27;
 
 FixtureForm CreateFixtureForm(bool allKinds = false);
