@@ -121,8 +121,15 @@ const stress::Run SerialRuns[] = {
               SkinnedWindowCount == 0 && !SkinInitialized;
      },
      [] { platform::SetBrowserFactory({}); }},
+    // One button faded through again and again: nothing it takes per step may stay behind.
+    {"HoverPressReleaseLeaveCycles", 100,
+     [] {
+       f = stress::CreateFixtureForm();
+       SkinWindow(f.form());
+     },
+     [](int) { return HoverPressReleaseLeave(f.button(0)); }, [] { DestroyWindow(f.form()); }},
     // The count follows, the faces go and no timer is left; the next button fades as usual.
-    {"DestroysAndFades", 40,
+    {"DestroysAtAwkwardMoments", 8,
      [] {
        test::MessageBoxWatcher closer;  // what message boxes need is loaded on first use, and kept
        MessageBoxW(nullptr, L"warm-up", L"warm-up", MB_OK);
