@@ -1,61 +1,41 @@
 #pragma once
-// The stress runs' form and how hard they push. Each run is one step repeated `count` times,
-// TINTORA_STRESS_SCALE times over (a soak: TINTORA_STRESS_SCALE=50), with the GDI objects
-// and heap bytes of the whole run counted; TINTORA_FUZZ_SEED replays one fuzz run.
+// The stress runs' form and runs. Counts are multiplied by TINTORA_STRESS_SCALE (a soak: 50).
+// In these binaries the skin's mirror is compared with the window properties after every message.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdint>
-#include <ostream>
-#include <string>
 #include <vector>
 
 namespace stress {
 
-// Twelve command buttons, a check box, an option button, an editable combo, a header and a
-// progress bar; with `allKinds` also a drop-down list and a simple combo, a drive list, a data
-// list, a grid, and a sunken text box (kind "other").
+// Twelve command buttons, a check box, an option button, an editable combo, a header, a progress
+// bar; with `allKinds` also a list and a simple combo, a drive list, a data list, a grid, an edit.
 struct FixtureForm {
-  HWND form = nullptr;
-  std::vector<HWND> buttons;
-  HWND check = nullptr, option = nullptr, combo = nullptr, header = nullptr, progress = nullptr;
-  HWND listCombo = nullptr, simpleCombo = nullptr, drive = nullptr, dataList = nullptr, grid = nullptr,
-       edit = nullptr;
-
-  std::vector<HWND> All() const;
+  std::vector<HWND> all;  // the form, its twelve buttons, then the other controls
+  HWND listCombo = nullptr;
+  HWND form() const { return all[0]; }
+  HWND button(int i) const { return all[1 + static_cast<size_t>(i)]; }
 };
+// The windows the skin attaches: the form, its controls and the combos' own child windows.
+inline constexpr LONG FixtureWindows = 19, AllKindsWindows = 27;
 
-// The windows the skin attaches in a form without `allKinds`: the form, its 17 controls and
-// the editable combo's own edit field.
-inline constexpr LONG FixtureWindows = 19;
-
-// Creates the form (visible, at a fixed place) and its controls; does not skin it.
 FixtureForm CreateFixtureForm(bool allKinds = false);
-
-// The first display context and the first paints of a process keep a few objects for the
-// life of the process: skins, paints and destroys the whole form once before a measurement.
+// Skins, paints and destroys a form once: a process's first paints keep objects for good.
 void WarmUp();
-
 int Scaled(int count);
-std::uint32_t FuzzSeed(std::uint32_t fallback);
 
-// One run: `start` makes what the steps work on, step(i) for i = 0 (not counted: the first
-// paints and message boxes of a process keep a few objects for good) up to count says whether
-// the step went as it should, `end` takes everything down again. Heap growth is checked for
-// runs that ask for it only: Wine's own bookkeeping moves by small amounts.
+// A run of Runs.KeepNothing: start, step(0) uncounted (see WarmUp), step(1 .. count) each
+// right, end; no GDI object kept, nor heap memory where counted (Wine's moves a little).
 struct Run {
-  const char* name;  // also the test's name
+  const char* name;
   int count;
   void (*start)();
   bool (*step)(int i);
   void (*end)();
   bool heapCounted = false;
 };
-
 inline void PrintTo(const Run& run, std::ostream* out) { *out << run.name; }
 class Runs : public ::testing::TestWithParam<Run> {};
-// Runs each step, prints the figures, and expects every step right and nothing kept.
-void RunAndCount(const Run& run);
-std::string RunName(const ::testing::TestParamInfo<Run>& info);
+inline const char* RunName(const ::testing::TestParamInfo<Run>& info) { return info.param.name; }
 
 }  // namespace stress
