@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <limits>
@@ -114,7 +115,8 @@ TEST(PrintProfile, ReproducesEveryFogra39MeasurementWithThePaper) {
   EXPECT_LE(errors.back(), 2.0);
 }
 
-// Inks are not the screen's primaries, paper is white, screen colours survive ink and back closely.
+// Inks are not the screen's primaries, paper is white, screen colours go to whole percents of ink
+// and survive ink and back closely.
 // (A whole chart converted at once: the CMYK chart's tints in the chart view tests.)
 TEST(PrintProfile, InksOnScreenAndScreenColoursOnPress) {
   const std::pair<Cmyk, Rgb8> inks[] = {
@@ -125,7 +127,9 @@ TEST(PrintProfile, InksOnScreenAndScreenColoursOnPress) {
   }
   EXPECT_EQ(CmykToScreen(Cmyk{0, 0, 0, 0}), (Rgb8{255, 255, 255}));
   for (const Rgb8& rgb : {Rgb8{128, 128, 128}, Rgb8{200, 150, 100}, Rgb8{60, 90, 140}, Rgb8{230, 220, 200}}) {
-    const double apart = DeltaE2000(SrgbToLab(CmykToScreen(ScreenToCmyk(rgb))), SrgbToLab(rgb));
+    const Cmyk cmyk = ScreenToCmyk(rgb);
+    for (double ink : {cmyk.c, cmyk.m, cmyk.y, cmyk.k}) EXPECT_EQ(ink, std::round(ink));  // whole percents
+    const double apart = DeltaE2000(SrgbToLab(CmykToScreen(cmyk)), SrgbToLab(rgb));
     EXPECT_LT(apart, 4.0) << int(rgb.r) << "," << int(rgb.g) << "," << int(rgb.b);
   }
 }
