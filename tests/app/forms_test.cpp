@@ -79,6 +79,14 @@ TEST_F(LoginDialog, IsAShapedCentredSkinnedDialogOnTheTaskbar) {
             4 * 432 + 259 * 2);
   EXPECT_EQ(pixels.Count(key, 10, 160, 235, 100), 0);
   EXPECT_EQ(skin::SkinnedWindowCount, 5);
+  const std::pair<const wchar_t*, RECT> controls[] = {
+      {L"txtUserName", {88, 288, 243, 311}}, {L"txtPassword", {88, 320, 243, 343}},
+      {L"cmdOK", {96, 360, 164, 386}}, {L"cmdCancel", {176, 360, 244, 386}}};
+  for (const auto& [name, rect] : controls) {
+    const RECT placed = Form1().ControlRect(name);
+    EXPECT_TRUE(EqualRect(&placed, &rect)) << testing::PrintToString(std::wstring(name));
+  }
+  EXPECT_EQ(SendMessageW(Control(L"txtPassword"), EM_GETPASSWORDCHAR, 0, 0), L'*');
 }
 
 // One wrong password of each kind: empty, padded, extended, long, look-alike digits.
@@ -206,6 +214,27 @@ TEST_F(ChartWindow, OpensOnTheStartPageAndEachButtonLoadsItsPageOnEveryClick) {
     ASSERT_EQ(requests.size(), 2u) << "Command" << number;
     for (const auto& r : requests)
       EXPECT_EQ(r.address, base + L"/soft/qovu/" + pages[number - 1]) << "Command" << number;
+  }
+}
+
+// A 711 x 655 client area in the form's colour; twelve buttons 33 pixels high, the upper row
+// reading 1, 2, 5, 4, 3, 6 on screen while Tab follows the numbers.
+TEST_F(ChartWindow, TheButtonsSitInPlaceAndTabFollowsTheNumbers) {
+  RECT client{};
+  GetClientRect(soft().hwnd(), &client);
+  EXPECT_EQ(client.right * 1000 + client.bottom, 711 * 1000 + 655);
+  EXPECT_EQ(soft().BackColor(), 0xCA8E28u);
+  int lastLeft = -1;
+  for (int number : {1, 2, 5, 4, 3, 6}) {
+    EXPECT_GT(soft().ControlRect(L"Command" + std::to_wstring(number)).left, lastLeft) << number;
+    lastLeft = soft().ControlRect(L"Command" + std::to_wstring(number)).left;
+  }
+  SetFocus(Button(1));
+  for (int number = 1; number <= 12; ++number) {
+    const RECT r = soft().ControlRect(L"Command" + std::to_wstring(number));
+    EXPECT_EQ(r.bottom - r.top, 33) << number;
+    EXPECT_EQ(GetFocus(), Button(number));
+    Press(GetFocus(), VK_TAB);
   }
 }
 
