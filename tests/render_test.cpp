@@ -167,7 +167,7 @@ LRESULT CALLBACK AnsweringProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 // The text read whole (past any fixed buffer) and no further: a length of INT_MAX would
 // overflow the buffer size, a count past the buffer read beyond it. Border insets are half
 // the non-client thickness without scroll bars. Line breaks are not drawn on one line (some
-// platforms would draw them as boxes).
+// platforms would draw them as boxes); one too wide ends in an ellipsis.
 TEST(Primitives, TextBorderInsetsAndCaptions) {
   const std::wstring text = std::wstring(300, L'x') + L" \u00FC\u20AC\u4E2D";
   HWND answering =
@@ -190,13 +190,21 @@ TEST(Primitives, TextBorderInsetsAndCaptions) {
     EXPECT_EQ(horizontal * 100 + vertical, GetSystemMetrics(SM_CXEDGE) * 100 + GetSystemMetrics(SM_CYEDGE));
     DestroyWindow(w);
   }
-  auto caption = [](const std::wstring& text) {
+  auto caption = [](const std::wstring& text, UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE) {
     Target surface(100, 40);
     skin::Selected font(surface, GetStockObject(DEFAULT_GUI_FONT));
-    skin::DrawCaption(surface, text, 10, 1, 80, 38, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    skin::DrawCaption(surface, text, 10, 1, 80, 38, format);
     return surface.Read();
   };
   EXPECT_EQ(caption(L"Lo\r\ngin\r\n").Differences(caption(L"Login")), 0);
+  // A caption too wide shows its beginning and an ellipsis.
+  const std::wstring wide = L"Colours with their Chinese names, far too long for the button";
+  const test::Pixels cut = caption(wide, skin::CaptionFormat);
+  EXPECT_GT(cut.Differences(caption(wide)), 0);  // clipped alone, it could match a clipped prefix
+  bool shortened = false;
+  for (size_t n = 1; n < wide.size() && !shortened; ++n)
+    shortened = cut.Differences(caption(wide.substr(0, n) + L"...")) == 0;
+  EXPECT_TRUE(shortened);
 }
 
 }  // namespace
