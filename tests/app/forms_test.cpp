@@ -244,6 +244,7 @@ TEST_F(ChartWindow, ThePictureOpensForm2SkinnedOnActivationAndTheProgramLivesOnW
   Click(soft().hwnd(), {image.left + 5, image.top + 5});
   platform::ProcessPendingMessages();
   ASSERT_TRUE(Form2().IsLoaded());
+  EXPECT_EQ(GetWindow(Form2().hwnd(), GW_OWNER), nullptr);
   RECT client{}, placed{};
   GetClientRect(Form2().hwnd(), &client);
   EXPECT_EQ(client.right * 1000 + client.bottom, 312 * 1000 + 213);
