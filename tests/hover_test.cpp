@@ -8,8 +8,7 @@
 namespace {
 
 using namespace skin;
-using test::At;
-using test::Prop;
+using namespace test;
 using Hover = test::SkinTest;
 
 constexpr DWORD LeaveWaitMs = 3000;  // polling for the leave takes Wine about 400 ms
@@ -39,20 +38,18 @@ TEST_F(Hover, EachEntryAsksForOneLeaveThatComesAndAMoveFromElsewhereIsNoEntry) {
     HasTrackMouseEvent = user32;
     for (HWND w : controls) {
       SCOPED_TRACE(testing::Message() << WindowClassName(w).c_str() << (user32 ? "" : ", comctl32"));
-      test::PointAway();
+      PointAway();
       if (w != controls[0]) SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, At(-300, 400));
       EXPECT_EQ(Prop(w, PropMouseFlag), 0) << "an entry with the cursor elsewhere";
       requests = 0;
-      test::PointAt(w, 5, 5);
+      PointAt(w, 5, 5);
       SendMessageW(w, WM_MOUSEMOVE, 0, At(5, 5));
       SendMessageW(w, WM_MOUSEMOVE, 0, At(6, 5));
       EXPECT_EQ(requests, user32 ? 100 : 1);
-      EXPECT_EQ(seen.cbSize, sizeof(TRACKMOUSEEVENT));
-      EXPECT_EQ(seen.dwFlags, static_cast<DWORD>(TME_LEAVE));
-      EXPECT_EQ(seen.hwndTrack, w);
-      EXPECT_EQ(seen.dwHoverTime, 0u);
-      test::PointAway();
-      EXPECT_TRUE(test::PumpUntil(LeaveWaitMs, [&] { return Prop(w, PropMouseFlag) == 0; })) << "no leave";
+      EXPECT_EQ(std::tuple(seen.cbSize, seen.dwFlags, seen.hwndTrack, seen.dwHoverTime),
+                std::tuple(DWORD{sizeof(TRACKMOUSEEVENT)}, DWORD{TME_LEAVE}, w, DWORD{0}));
+      PointAway();
+      EXPECT_TRUE(PumpUntil(LeaveWaitMs, [&] { return Prop(w, PropMouseFlag) == 0; })) << "no leave";
     }
   }
 }
