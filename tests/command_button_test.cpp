@@ -132,12 +132,9 @@ TEST_F(CommandButton, EachPressShowsAtOnceEachReleaseFadesAndDraggingOffStaysPre
 TEST_F(CommandButton, TheFocusRendersTheFacesAndAPressEndsWithTheFocus) {
   Skin();
   SetFocus(other_);
-  const Pixels before[] = {FaceOf(button_, StateNormal), FaceOf(other_, StateNormal)};
+  const Pixels before = FaceOf(button_, StateNormal);
   SetFocus(button_);
-  for (HWND b : {button_, other_}) {
-    EXPECT_EQ(LookOf(b), Look(StateNormal, 0, true));
-    EXPECT_GT(FaceOf(b, StateNormal).Differences(before[b == other_]), 40) << "no focus rectangle change";
-  }
+  EXPECT_GT(FaceOf(button_, StateNormal).Differences(before), 40) << "no focus rectangle";
   for (const auto& [message, key] : {std::pair(WM_KEYDOWN, VK_SPACE), std::pair(WM_LBUTTONDOWN, 0)}) {
     SetFocus(button_);
     SendMessageW(button_, message, key, At(20, 10));

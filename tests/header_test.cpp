@@ -48,9 +48,8 @@ TEST_F(Header, ItemsArePaintedInTheirStatesWithTheirTextsAndTheWholeOverTheBackg
     EXPECT_EQ(shown.at(79, 10), Art(HeaderBitmap, 3 * state + 2, 10)) << "state " << state;
   }
   for (int item : {1, 2}) PaintHeaderItem(header_, nullptr, item, StateNormal);
-  Pixels shown = ReadWindow(header_);
-  PaintHeaderItem(header_, nullptr, -1, StatePressed);
-  EXPECT_EQ(ReadWindow(header_).Differences(shown), 0);
+  const Pixels shown = ReadWindow(header_);
+  EXPECT_GT(shown.Crop(82, 1, 76, 18).Differences(shown.Crop(162, 1, 76, 18)), 10) << "no text";
   Recorder::Clear();
   for (const auto& [pressed, hovered, strips] :
        {std::tuple(1, 1, Row{0, 6, 0}), std::tuple(-1, 2, Row{0, 0, 3}), std::tuple(0, -1, Row{6, 0, 0})}) {
@@ -60,9 +59,7 @@ TEST_F(Header, ItemsArePaintedInTheirStatesWithTheirTextsAndTheWholeOverTheBackg
     EXPECT_EQ(Strips(), strips) << "pressed " << pressed << ", hovered " << hovered;
   }
   EXPECT_EQ(Recorder::Count(WM_PAINT, header_), 0);
-  shown = ReadWindow(header_);
-  EXPECT_GT(shown.Crop(82, 1, 76, 18).Differences(shown.Crop(162, 1, 76, 18)), 10) << "no text";
-  EXPECT_EQ(shown.at(260, 10), Art(HeaderBitmap, 1, 10));
+  EXPECT_EQ(ReadWindow(header_).at(260, 10), Art(HeaderBitmap, 1, 10));
   HWND empty = AddHeader({}, 50);
   AttachSkin(empty);
   WriteProp(empty, PropHdIndex, 1);  // a header without items takes no press

@@ -14,7 +14,15 @@ using Hover = test::SkinTest;
 constexpr DWORD LeaveWaitMs = 3000;  // polling for the leave takes Wine about 400 ms
 
 TRACKMOUSEEVENT seen{};
-int requests = 0;  // user32's count 100, comctl32's 1
+int requests = 0;
+
+// Notes a leave request, user32's counting 100 and comctl32's 1, and passes it on.
+template <auto Real, int Weight>
+BOOL WINAPI Spy(LPTRACKMOUSEEVENT request) {
+  seen = *request;
+  requests += Weight;
+  return (platform::DefaultServices().*Real)(request);
+}
 
 // Counted as an entry, a move with the cursor elsewhere (the control holding the mouse) would
 // ask for a leave that Wine never sends, and the control would stay hovered. A command button
@@ -24,16 +32,8 @@ TEST_F(Hover, EachEntryAsksForOneLeaveThatComesAndAMoveFromElsewhereIsNoEntry) {
                            AddGlyph(gallery::OptionButtonClass, 70),
                            Add(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 10, 100, 150, 200)};
   Skin();
-  platform::Services().trackMouseEvent = [](LPTRACKMOUSEEVENT request) -> BOOL {
-    seen = *request;
-    requests += 100;
-    return platform::DefaultServices().trackMouseEvent(request);
-  };
-  platform::Services().commonTrackMouseEvent = [](LPTRACKMOUSEEVENT request) -> BOOL {
-    seen = *request;
-    ++requests;
-    return platform::DefaultServices().commonTrackMouseEvent(request);
-  };
+  platform::Services().trackMouseEvent = Spy<&platform::WindowServices::trackMouseEvent, 100>;
+  platform::Services().commonTrackMouseEvent = Spy<&platform::WindowServices::commonTrackMouseEvent, 1>;
   for (bool user32 : {true, false}) {
     HasTrackMouseEvent = user32;
     for (HWND w : controls) {
