@@ -25,13 +25,11 @@ class ForeignWindow {
     PostThreadMessageW(GetWindowThreadProcessId(hwnd_, nullptr), WM_QUIT, 0, 0);
     thread_.join();
   }
-  ForeignWindow(const ForeignWindow&) = delete;
-  ForeignWindow& operator=(const ForeignWindow&) = delete;
   HWND hwnd() const { return hwnd_; }
 
  private:
   std::thread thread_;
-  HWND hwnd_ = nullptr;
+  HWND hwnd_;
 };
 
 }  // namespace test

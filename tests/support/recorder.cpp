@@ -8,16 +8,13 @@ namespace test {
 namespace {
 
 constexpr wchar_t OriginalProcProp[] = L"TestOriginalProc";
-
-Recorder::Hook& CurrentHook() {
-  static Recorder::Hook hook;
-  return hook;
-}
+std::vector<Recorded> logged;
+Recorder::Hook hook;
 
 // Logs the message; true when the hook answered it.
 bool Record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  Recorder::Log().push_back(Recorded{hwnd, message, wParam, lParam});
-  return CurrentHook() && CurrentHook()(hwnd, message, wParam, lParam, result);
+  logged.push_back(Recorded{hwnd, message, wParam, lParam});
+  return hook && hook(hwnd, message, wParam, lParam, result);
 }
 
 LRESULT CALLBACK RecordingSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -30,18 +27,15 @@ LRESULT CALLBACK RecordingSubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
 
 }  // namespace
 
-std::vector<Recorded>& Recorder::Log() {
-  static std::vector<Recorded> log;
-  return log;
-}
+std::vector<Recorded>& Recorder::Log() { return logged; }
 
 int Recorder::Count(UINT message, HWND hwnd) {
   int count = 0;
-  for (const Recorded& r : Log()) count += r.message == message && (!hwnd || r.hwnd == hwnd);
+  for (const Recorded& r : logged) count += r.message == message && (!hwnd || r.hwnd == hwnd);
   return count;
 }
 
-void Recorder::SetHook(Hook hook) { CurrentHook() = std::move(hook); }
+void Recorder::SetHook(Hook next) { hook = std::move(next); }
 
 LRESULT CALLBACK RecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;

@@ -1,7 +1,6 @@
 #pragma once
-// Recording window procedures, in the manner of message-sequence tests: windows of the
-// classes registered here, and windows given the recording subclass, log every message their
-// own procedure receives, and a hook may answer any of them with a result of its own.
+// Recording window procedures: windows of the classes registered here, and windows given the
+// recording subclass, log every message their own procedure receives; a hook may answer any.
 #include <windows.h>
 
 #include <functional>
@@ -22,8 +21,7 @@ class Recorder {
   static void Clear() { Log().clear(); }
   // How many messages of one number reached the recording procedure (of one window).
   static int Count(UINT message, HWND hwnd = nullptr);
-  // Runs for every message logged; returning true with a result answers the message, which
-  // then goes no further.
+  // Runs for every message logged; returning true with a result answers the message.
   using Hook = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)>;
   static void SetHook(Hook hook);
 };

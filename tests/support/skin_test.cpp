@@ -61,10 +61,6 @@ void PointAt(HWND hwnd, int x, int y) {
 
 void PointAway() { SetCursorPos(FarAway.x, FarAway.y); }
 
-SIZE GlyphBox() { return {GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK)}; }
-
-int DropButtonLeft(HWND combo) { return WindowSize(combo).cx - GetSystemMetrics(SM_CXVSCROLL) - 2; }
-
 Look LookOf(HWND button) {
   using namespace skin;
   return {Prop(button, PropOldState), Prop(button, PropAlphaLevel), Prop(button, PropTimerId) != 0};

@@ -37,7 +37,6 @@ inline COLORREF Art(HDC artwork, int x, int y) { return GetPixel(artwork, x, y);
 SIZE WindowSize(HWND hwnd);
 // Width * 100 + height of the bitmap selected into a device context (0 for none).
 int BitmapSize(HGDIOBJ bitmap);
-// The window has the rounded region of a command button of that size.
 bool HasRoundedRegion(HWND hwnd, int w, int h);
 // Paints over part of a window directly, so that a later paint (or its absence) shows.
 void Dab(HWND hwnd, int x, int y, COLORREF colour, int w = 1, int h = 1);
@@ -46,10 +45,10 @@ void PointAt(HWND hwnd, int x, int y);
 void PointAway();
 inline LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 // The glyph box of check boxes and option buttons, and its top in a control of that height.
-SIZE GlyphBox();
+inline SIZE GlyphBox() { return {GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK)}; }
 inline int GlyphTop(int height) { return Centre(height - GlyphBox().cy); }
 // The left edge of a combo's drop button, in window coordinates.
-int DropButtonLeft(HWND combo);
+inline int DropButtonLeft(HWND combo) { return WindowSize(combo).cx - GetSystemMetrics(SM_CXVSCROLL) - 2; }
 // A command button's OLDSTATE, ALPHALEVEL and whether a fade timer runs.
 using Look = std::tuple<int, int, bool>;
 Look LookOf(HWND button);
