@@ -134,15 +134,26 @@ TEST(Notation, EveryScreenColourSurvivesItsText) {
       }
 }
 
-// Sorted and unique in lower-case ASCII (lookups search it by halves); Chinese names unique too.
-TEST(NamedColours, TableHasEveryCssColourOnceInBothLanguages) {
+// Sorted and unique in lower-case ASCII (lookups search it by halves); Chinese names unique too;
+// each colour is its own nearest, and one no name has its neighbour.
+TEST(NamedColours, TableIsSortedAndUniqueAndTheNearestIsItselfOrItsNeighbour) {
   const auto table = NamedColours();
   std::set<std::wstring_view> chinese;
   for (std::size_t i = 0; i < table.size(); ++i) {
     EXPECT_TRUE(i == 0 || table[i - 1].english < table[i].english) << i;
     for (wchar_t c : table[i].english) EXPECT_TRUE(c >= L'a' && c <= L'z') << i;
     EXPECT_TRUE(chinese.insert(table[i].chinese).second) << "Chinese name repeated at " << i;
+    const NearestNamed nearest = NearestNamedColour(table[i].rgb);
+    ASSERT_NE(nearest.colour, nullptr);
+    // Colours CSS names twice (aqua and cyan, the gray/grey spellings) find the first.
+    EXPECT_EQ(nearest.colour->rgb, table[i].rgb) << i;
+    EXPECT_LE(nearest.colour->english, table[i].english);
+    EXPECT_EQ(nearest.deltaE, 0.0);
   }
+  const NearestNamed orange = NearestNamedColour({0xFF, 0x80, 0x00});  // no named colour
+  ASSERT_NE(orange.colour, nullptr);
+  EXPECT_EQ(orange.colour->english, L"darkorange");
+  EXPECT_TRUE(orange.deltaE > 0 && orange.deltaE < 10) << orange.deltaE;
 }
 
 // CSS values; English in any case, Chinese exactly; the first, last and longest name; near misses
@@ -164,21 +175,6 @@ TEST(NamedColours, LooksUpEnglishInAnyCaseAndChineseExactly) {
     EXPECT_EQ(found->english, english);
     EXPECT_EQ(found->rgb, rgb) << english;
   }
-}
-
-TEST(NamedColours, TheNearestIsItselfOrItsNeighbour) {
-  for (const NamedColour& entry : NamedColours()) {
-    const NearestNamed nearest = NearestNamedColour(entry.rgb);
-    ASSERT_NE(nearest.colour, nullptr);
-    // Colours CSS names twice (aqua and cyan, the gray/grey spellings) find the first.
-    EXPECT_EQ(nearest.colour->rgb, entry.rgb) << entry.english.size();
-    EXPECT_LE(nearest.colour->english, entry.english);
-    EXPECT_EQ(nearest.deltaE, 0.0);
-  }
-  const NearestNamed orange = NearestNamedColour({0xFF, 0x80, 0x00});  // no named colour
-  ASSERT_NE(orange.colour, nullptr);
-  EXPECT_EQ(orange.colour->english, L"darkorange");
-  EXPECT_TRUE(orange.deltaE > 0 && orange.deltaE < 10) << orange.deltaE;
 }
 
 }  // namespace

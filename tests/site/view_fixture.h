@@ -19,11 +19,10 @@ inline COLORREF Rgb(unsigned hex) { return RGB(hex >> 16, (hex >> 8) & 0xFF, hex
 inline std::wstring ClipboardText() {
   std::wstring text;
   if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = chars;
-      GlobalUnlock(data);
-    }
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (auto* chars = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
+    text = chars;
+    GlobalUnlock(data);
   }
   CloseClipboard();
   return text;
@@ -49,6 +48,9 @@ class ChartViewTest : public SkinTest {
   }
   void Open(std::wstring_view path) {
     view_->Navigate(std::wstring(site::BuiltInOrigin) + std::wstring(path));
+    Repaint();
+  }
+  void Repaint() {
     Settle();
     UpdateWindow(view_->Pane());
   }
@@ -91,8 +93,7 @@ class ChartViewTest : public SkinTest {
   COLORREF ChipOnScreen(site::SwatchRef ref) {
     if (!site::SwatchAt(Page(), ref)) return CLR_INVALID;
     view_->Select(ref);
-    Settle();
-    UpdateWindow(view_->Pane());
+    Repaint();
     const RECT chip = Chip(ref);
     const Pixels pixels = PanePixels();
     const int x = chip.left + ChipInside, y = chip.top + ChipInside;

@@ -120,8 +120,7 @@ TEST_F(ChartViewTest, StepsOverWaitingPaintsEndAsAFreshPaint) {
     Open(PageId::Cmyk);
     HWND pane = view_->Pane();
     for (int i = 0; i < 10; ++i) SendMessageW(pane, WM_VSCROLL, SB_LINEDOWN, 0);
-    Settle();
-    UpdateWindow(pane);
+    Repaint();
     SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, selectAt);
     SendMessageW(pane, WM_LBUTTONUP, 0, selectAt);
     ASSERT_TRUE(view_->Selection().valid());
@@ -129,8 +128,7 @@ TEST_F(ChartViewTest, StepsOverWaitingPaintsEndAsAFreshPaint) {
       SendMessageW(pane, WM_MOUSEMOVE, 0, test::At(300 + 60 * static_cast<int>(i), 150));
       SendMessageW(pane, WM_VSCROLL, steps[i], 0);
     }
-    Settle();
-    UpdateWindow(pane);
+    Repaint();
     const test::Pixels scrolled = PanePixels();
     InvalidateRect(pane, nullptr, FALSE);
     UpdateWindow(pane);
