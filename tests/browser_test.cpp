@@ -142,12 +142,11 @@ TEST(BrowserKeys, TheControlSeesEveryKeyInsideTheHostFirstAndItsAnswerDecides) {
   EXPECT_EQ(active.references, 1);
 }
 
-// A key under HKEY_CURRENT_USER of the tests' own, removed before and after.
+// A key under HKEY_CURRENT_USER of the tests' own, removed before each case and after.
 constexpr wchar_t TestKey[] = L"Software\\Tintora\\Test\\BrowserEmulation";
 
 class EmulationKey : public ::testing::Test {
  protected:
-  EmulationKey() { Remove(); }
   ~EmulationKey() override { Remove(); }
   static void Remove() {
     RegDeleteTreeW(HKEY_CURRENT_USER, TestKey);
@@ -214,21 +213,14 @@ TEST(BrowserHostSite, TellsTheEngineFlatAndLeavesTheRestToIt) {
 }
 
 // A flat tab stop that hands the focus on to the control (or no key would reach a page).
-TEST(BrowserHostWindow, IsAFlatTabStopThatHandsTheFocusToTheControl) {
-  HWND parent = CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                                300, 300, nullptr, nullptr, nullptr, nullptr);
-  std::unique_ptr<Browser> host = platform::CreateOleBrowserHost(parent, RECT{10, 10, 210, 210});
-  if (!host) {
-    DestroyWindow(parent);
-    GTEST_SKIP() << "the control cannot be made here";
-  }
+TEST_F(BrowserTest, TheHostWindowIsAFlatTabStopThatHandsTheFocusToTheControl) {
+  std::unique_ptr<Browser> host = platform::CreateOleBrowserHost(parent_, Bounds);
+  if (!host) GTEST_SKIP() << "the control cannot be made here";
   HWND window = host->Window();
   EXPECT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP);
   EXPECT_FALSE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   SetFocus(window);
   EXPECT_TRUE(IsChild(window, GetFocus()));
-  host.reset();
-  DestroyWindow(parent);
 }
 
 }  // namespace
