@@ -63,7 +63,7 @@ class LoginDialog : public Forms {
 };
 
 // The key colour shows where the 255 x 430 backdrop leaves strips of the 259 x 432 window.
-TEST_F(LoginDialog, IsAShapedCentredSkinnedDialogOnTheTaskbar) {
+TEST_F(LoginDialog, IsAShapedCentredSkinnedDialogThatADragMovesAndTheHotSpotMinimises) {
   COLORREF key = 0;
   DWORD flags = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(dialog(), &key, nullptr, &flags));
@@ -87,73 +87,7 @@ TEST_F(LoginDialog, IsAShapedCentredSkinnedDialogOnTheTaskbar) {
     EXPECT_TRUE(EqualRect(&placed, &rect)) << testing::PrintToString(std::wstring(name));
   }
   EXPECT_EQ(SendMessageW(Control(L"txtPassword"), EM_GETPASSWORDCHAR, 0, 0), L'*');
-}
-
-// One wrong password of each kind: empty, padded, extended, long, look-alike digits.
-TEST_F(LoginDialog, AWrongPasswordGivesTheMessageBoxAndSelectsThePassword) {
-  HWND password = Control(L"txtPassword");
-  const auto selectedWhole = [password] {
-    DWORD start = 1, end = 0;
-    SendMessageW(password, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return start == 0 && end == static_cast<DWORD>(GetWindowTextLengthW(password));
-  };
-  const std::wstring attempts[] = {L"", L" 583172946", L"5831729460", std::wstring(100000, L'7'),
-                                   L"\xFF15\xFF18\xFF13\xFF11\xFF17\xFF12\xFF19\xFF14\xFF16"};
-  for (const std::wstring& attempt : attempts) {
-    SCOPED_TRACE(testing::Message() << "a password of " << attempt.size() << " characters");
-    SetWindowTextW(password, attempt.c_str());
-    test::MessageBoxWatcher watcher;
-    Click(Control(L"cmdOK"), {5, 5});
-    ASSERT_EQ(watcher.seen().size(), 1u);
-    EXPECT_EQ(watcher.seen()[0].text, app::WrongPasswordText);
-    EXPECT_EQ(watcher.seen()[0].title, app::WrongPasswordTitle);
-    EXPECT_EQ(watcher.seen()[0].owner, dialog());
-    EXPECT_FALSE(watcher.seen()[0].iconShown);
-    EXPECT_TRUE(test::PumpUntil(5000, selectedWhole));  // selected by keys sent as input
-  }
-}
-
-// Enter logs in from a text box (the default button's) but exits on Exit (the focused one).
-TEST_F(LoginDialog, KeysAndClicksMoveTheFocusLogInAndExitAsTheDialogSays) {
-  enum Outcome { Focus, LoggedIn, Exited };
-  const struct {
-    const wchar_t* focus;
-    UINT message;  // 0: a click on the focus
-    WPARAM key;
-    Outcome outcome;
-    const wchar_t* then;  // focused afterwards, or the user name typed
-  } steps[] = {{L"txtPassword", WM_KEYDOWN, VK_TAB, Focus, L"cmdOK"},
-               {L"cmdCancel", WM_KEYDOWN, VK_TAB, Focus, L"txtUserName"},
-               {L"cmdOK", WM_SYSKEYDOWN, 'P', Focus, L"txtPassword"},
-               {L"cmdOK", 0, 0, LoggedIn, L""},
-               {L"txtUserName", WM_KEYDOWN, VK_RETURN, LoggedIn, L"用户"},
-               {L"cmdCancel", WM_KEYDOWN, VK_RETURN, Exited, L""},
-               {L"txtUserName", WM_KEYDOWN, VK_ESCAPE, Exited, L""},
-               {L"cmdCancel", 0, 0, Exited, L""}};
-  for (const auto& step : steps) {
-    SCOPED_TRACE(testing::Message() << "key " << step.key << " in " << step.focus);
-    Show(Form1());
-    SetWindowTextW(Control(L"txtUserName"), step.then);
-    SetWindowTextW(Control(L"txtPassword"), app::LoginPassword);
-    if (step.message) {
-      Press(Control(step.focus), step.key, step.message);
-    } else {
-      Click(Control(step.focus), {5, 5});
-    }
-    if (step.outcome == Focus) {
-      EXPECT_EQ(GetFocus(), Control(step.then));
-      continue;
-    }
-    EXPECT_EQ(platform::LoadedFormCount(), step.outcome == LoggedIn ? 1 : 0);
-    EXPECT_EQ(skin::SkinInitialized, step.outcome == LoggedIn);
-    EXPECT_EQ(soft().IsLoaded() && skin::IsSkinned(soft().hwnd()), step.outcome == LoggedIn);
-    soft().Unload();
-  }
-}
-
-// Only a press on the form's own surface that kept the mouse moves it, once, at the release.
-TEST_F(LoginDialog, ADragMovesTheWindowOnceAtReleaseAndTheHotSpotMinimises) {
+  // Only a press on the form's own surface that kept the mouse moves it, once, at the release.
   const RECT label = Form1().ControlRect(L"lblLabels", 0);
   const POINT panel{150, 200}, onLabel{label.left + 2, label.top + 2};
   const struct {
@@ -179,6 +113,67 @@ TEST_F(LoginDialog, ADragMovesTheWindowOnceAtReleaseAndTheHotSpotMinimises) {
   }
   Click(dialog(), {Form1().ControlRect(L"Label3").left + 10, 20});  // the hot spot
   EXPECT_TRUE(IsIconic(dialog()));
+}
+
+// One wrong password of each kind (empty, padded, extended, long, look-alike digits), then the
+// keys and clicks that move the focus, log in and exit.
+TEST_F(LoginDialog, AWrongPasswordGivesTheMessageBoxAndKeysAndClicksActAsTheDialogSays) {
+  HWND password = Control(L"txtPassword");
+  const auto selectedWhole = [password] {
+    DWORD start = 1, end = 0;
+    SendMessageW(password, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return start == 0 && end == static_cast<DWORD>(GetWindowTextLengthW(password));
+  };
+  const std::wstring attempts[] = {L"", L" 583172946", L"5831729460", std::wstring(100000, L'7'),
+                                   L"\xFF15\xFF18\xFF13\xFF11\xFF17\xFF12\xFF19\xFF14\xFF16"};
+  for (const std::wstring& attempt : attempts) {
+    SCOPED_TRACE(testing::Message() << "a password of " << attempt.size() << " characters");
+    SetWindowTextW(password, attempt.c_str());
+    test::MessageBoxWatcher watcher;
+    Click(Control(L"cmdOK"), {5, 5});
+    ASSERT_EQ(watcher.seen().size(), 1u);
+    EXPECT_EQ(watcher.seen()[0].text, app::WrongPasswordText);
+    EXPECT_EQ(watcher.seen()[0].title, app::WrongPasswordTitle);
+    EXPECT_EQ(watcher.seen()[0].owner, dialog());
+    EXPECT_FALSE(watcher.seen()[0].iconShown);
+    EXPECT_TRUE(test::PumpUntil(5000, selectedWhole));  // selected by keys sent as input
+  }
+  // Enter logs in from a text box (the default button's) but exits on Exit (the focused one).
+
+  enum Outcome { Focus, LoggedIn, Exited };
+  const struct {
+    const wchar_t* focus;
+    UINT message;  // 0: a click on the focus
+    WPARAM key;
+    Outcome outcome;
+    const wchar_t* then;  // focused afterwards, or the user name typed
+  } steps[] = {{L"txtPassword", WM_KEYDOWN, VK_TAB, Focus, L"cmdOK"},
+               {L"cmdCancel", WM_KEYDOWN, VK_TAB, Focus, L"txtUserName"},
+               {L"cmdOK", WM_SYSKEYDOWN, 'P', Focus, L"txtPassword"},
+               {L"cmdOK", 0, 0, LoggedIn, L""},
+               {L"txtUserName", WM_KEYDOWN, VK_RETURN, LoggedIn, L"用户"},
+               {L"cmdCancel", WM_KEYDOWN, VK_RETURN, Exited, L""},
+               {L"txtUserName", WM_KEYDOWN, VK_ESCAPE, Exited, L""}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(testing::Message() << "key " << step.key << " in " << step.focus);
+    Show(Form1());
+    SetWindowTextW(Control(L"txtUserName"), step.then);
+    SetWindowTextW(Control(L"txtPassword"), app::LoginPassword);
+    if (step.message) {
+      Press(Control(step.focus), step.key, step.message);
+    } else {
+      Click(Control(step.focus), {5, 5});
+    }
+    if (step.outcome == Focus) {
+      EXPECT_EQ(GetFocus(), Control(step.then));
+      continue;
+    }
+    EXPECT_EQ(platform::LoadedFormCount(), step.outcome == LoggedIn ? 1 : 0);
+    EXPECT_EQ(skin::SkinInitialized, step.outcome == LoggedIn);
+    EXPECT_EQ(soft().IsLoaded() && skin::IsSkinned(soft().hwnd()), step.outcome == LoggedIn);
+    soft().Unload();
+  }
 }
 
 class ChartWindow : public Forms {
@@ -232,26 +227,9 @@ TEST_F(ChartWindow, OpensOnTheStartPageAndTheButtonsSitInPlaceLoadTheirPagesAndF
   }
 }
 
-// Form2 is unowned, skinned when activated, and keeps the program alive on its own.
-TEST_F(ChartWindow, ThePictureOpensForm2SkinnedOnActivationAndTheProgramLivesOnWithIt) {
-  const RECT image = soft().ControlRect(L"Image1");
-  Click(soft().hwnd(), {image.left + 5, image.top + 5});
-  platform::ProcessPendingMessages();
-  ASSERT_TRUE(Form2().IsLoaded());
-  EXPECT_EQ(GetWindow(Form2().hwnd(), GW_OWNER), nullptr);
-  RECT client{}, placed{};
-  GetClientRect(Form2().hwnd(), &client);
-  EXPECT_EQ(client.right * 1000 + client.bottom, 312 * 1000 + 213);
-  GetWindowRect(Form2().hwnd(), &placed);
-  EXPECT_NE(placed.left, (GetSystemMetrics(SM_CXSCREEN) - (placed.right - placed.left)) / 2);
-  EXPECT_EQ(requests.size(), 1u);  // only the start page
-  EXPECT_EQ(skin::SkinnedWindowCount, 15);  // with the main window's fourteen
-  SendMessageW(soft().hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(platform::LoadedFormCount(), 1);
-}
-
-// A form whose WM_CREATE fails was never loaded: the count that keeps the process alive stays.
-TEST_F(ChartWindow, AFormThatFailsToBeCreatedLeavesTheLoadedFormsAsTheyWere) {
+// A Form2 whose WM_CREATE fails was never loaded: the count that keeps the process alive stays.
+// Then the picture opens it unowned, skinned when activated, keeping the program alive on its own.
+TEST_F(ChartWindow, AFailedForm2IsNotLoadedAndThePictureOpensItSkinnedAndOnItsOwn) {
   test::Recorder::SetHook([](HWND, UINT message, WPARAM, LPARAM, LRESULT& result) {
     result = -1;
     return message == WM_CREATE;
@@ -269,6 +247,20 @@ TEST_F(ChartWindow, AFormThatFailsToBeCreatedLeavesTheLoadedFormsAsTheyWere) {
   UnhookWindowsHookEx(hook);
   test::Recorder::SetHook({});
   EXPECT_FALSE(Form2().IsLoaded());
+  EXPECT_EQ(platform::LoadedFormCount(), 1);
+  const RECT image = soft().ControlRect(L"Image1");
+  Click(soft().hwnd(), {image.left + 5, image.top + 5});
+  platform::ProcessPendingMessages();
+  ASSERT_TRUE(Form2().IsLoaded());
+  EXPECT_EQ(GetWindow(Form2().hwnd(), GW_OWNER), nullptr);
+  RECT client{}, placed{};
+  GetClientRect(Form2().hwnd(), &client);
+  EXPECT_EQ(client.right * 1000 + client.bottom, 312 * 1000 + 213);
+  GetWindowRect(Form2().hwnd(), &placed);
+  EXPECT_NE(placed.left, (GetSystemMetrics(SM_CXSCREEN) - (placed.right - placed.left)) / 2);
+  EXPECT_EQ(requests.size(), 1u);  // only the start page
+  EXPECT_EQ(skin::SkinnedWindowCount, 15);  // with the main window's fourteen
+  SendMessageW(soft().hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(platform::LoadedFormCount(), 1);
 }
 
