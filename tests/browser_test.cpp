@@ -91,8 +91,7 @@ struct FakeActiveObject final : IOleInPlaceActiveObject {
 TEST(BrowserKeys, TheControlSeesEveryKeyInsideTheHostFirstAndItsAnswerDecides) {
   using platform::ControlKind;
   platform::Form form({.clientWidth = 4000, .clientHeight = 3000},
-                      {{.name = L"cmdOK", .kind = ControlKind::CommandButton, .width = 1000,
-                        .height = 300, .isDefault = true},
+                      {{.name = L"cmdOK", .kind = ControlKind::CommandButton, .width = 1000, .height = 300},
                        {.name = L"cmdCancel", .kind = ControlKind::CommandButton, .left = 1100,
                         .width = 1000, .height = 300, .isCancel = true}});
   form.Show();
@@ -142,27 +141,23 @@ TEST(BrowserKeys, TheControlSeesEveryKeyInsideTheHostFirstAndItsAnswerDecides) {
   EXPECT_EQ(active.references, 1);
 }
 
-// A key under HKEY_CURRENT_USER of the tests' own, removed before and after.
+// A key under HKEY_CURRENT_USER of the tests' own, removed before each case and after.
 constexpr wchar_t TestKey[] = L"Software\\Tintora\\Test\\BrowserEmulation";
 
-class EmulationKey : public ::testing::Test {
- protected:
-  EmulationKey() { Remove(); }
-  ~EmulationKey() override { Remove(); }
-  static void Remove() {
-    RegDeleteTreeW(HKEY_CURRENT_USER, TestKey);
-    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Tintora\\Test");  // only if empty
-  }
-  // The DWORD value, or 0 when there is none or it is not a DWORD.
-  static DWORD Read(const wchar_t* key, const wchar_t* name) {
-    DWORD value = 0, size = sizeof(value);
-    RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
-    return value;
-  }
-};
+void RemoveTestKey() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, TestKey);
+  RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Tintora\\Test");  // only if empty
+}
+
+// The DWORD value, or 0 when there is none or it is not a DWORD.
+DWORD Read(const wchar_t* key, const wchar_t* name) {
+  DWORD value = 0, size = sizeof(value);
+  RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
+  return value;
+}
 
 // Written only when it differs, never as the key's default, and before the program's browser.
-TEST_F(EmulationKey, TheValueEndsAsTheModeAndIsWrittenOnlyWhenItDiffers) {
+TEST(EmulationKey, TheValueEndsAsTheModeAndIsWrittenOnlyWhenItDiffers) {
   constexpr DWORD OlderMode = 7000, Mode = platform::NewestStandardsMode;
   using enum platform::EmulationWrite;
   const struct {
@@ -177,13 +172,14 @@ TEST_F(EmulationKey, TheValueEndsAsTheModeAndIsWrittenOnlyWhenItDiffers) {
                {REG_NONE, nullptr, L"", Failed}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "prior type " << c.priorType << ", name " << c.name);
-    Remove();
+    RemoveTestKey();
     if (c.prior)
       RegSetKeyValueW(HKEY_CURRENT_USER, TestKey, c.name, c.priorType, c.prior, sizeof(DWORD));
     EXPECT_EQ(platform::SetBrowserEmulation(TestKey, c.name, Mode), c.expected);
     EXPECT_EQ(Read(TestKey, L"Tintora.exe"), c.expected == Failed ? 0 : Mode);
     EXPECT_EQ(Read(TestKey, nullptr), 0u) << "the key's default value";
   }
+  RemoveTestKey();
   const std::wstring exe = platform::ExecutableFileName();
   EXPECT_EQ(exe, L"browser_tests.exe");
   platform::CreateSystemBrowser(nullptr, RECT{}).reset();  // the value comes before any window
@@ -193,7 +189,8 @@ TEST_F(EmulationKey, TheValueEndsAsTheModeAndIsWrittenOnlyWhenItDiffers) {
 }
 
 // The engine is told to draw no sunken border; "not handled" answers clear what they return.
-TEST(BrowserHostSite, TellsTheEngineFlatAndLeavesTheRestToIt) {
+// The host window is a flat tab stop that hands the focus on (or no key would reach a page).
+TEST_F(BrowserTest, TheHostTellsTheEngineFlatAndHandsTheFocusToTheControl) {
   auto* site = new platform::OleClientSite(nullptr);
   IDocHostUIHandler* handler = nullptr;
   ASSERT_EQ(site->QueryInterface(IID_IDocHostUIHandler, reinterpret_cast<void**>(&handler)),
@@ -211,24 +208,13 @@ TEST(BrowserHostSite, TellsTheEngineFlatAndLeavesTheRestToIt) {
   EXPECT_EQ(translated, nullptr);
   handler->Release();
   site->Release();
-}
-
-// A flat tab stop that hands the focus on to the control (or no key would reach a page).
-TEST(BrowserHostWindow, IsAFlatTabStopThatHandsTheFocusToTheControl) {
-  HWND parent = CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                                300, 300, nullptr, nullptr, nullptr, nullptr);
-  std::unique_ptr<Browser> host = platform::CreateOleBrowserHost(parent, RECT{10, 10, 210, 210});
-  if (!host) {
-    DestroyWindow(parent);
-    GTEST_SKIP() << "the control cannot be made here";
-  }
+  std::unique_ptr<Browser> host = platform::CreateOleBrowserHost(parent_, Bounds);
+  if (!host) GTEST_SKIP() << "the control cannot be made here";
   HWND window = host->Window();
   EXPECT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP);
   EXPECT_FALSE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   SetFocus(window);
   EXPECT_TRUE(IsChild(window, GetFocus()));
-  host.reset();
-  DestroyWindow(parent);
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ class LoginDialog : public Forms {
 };
 
 // The key colour shows where the 255 x 430 backdrop leaves strips of the 259 x 432 window.
-TEST_F(LoginDialog, IsAShapedCentredSkinnedDialogOnTheTaskbar) {
+TEST_F(LoginDialog, IsAShapedCentredSkinnedDialogThatADragMovesAndTheHotSpotMinimises) {
   COLORREF key = 0;
   DWORD flags = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(dialog(), &key, nullptr, &flags));
@@ -87,73 +87,7 @@ TEST_F(LoginDialog, IsAShapedCentredSkinnedDialogOnTheTaskbar) {
     EXPECT_TRUE(EqualRect(&placed, &rect)) << testing::PrintToString(std::wstring(name));
   }
   EXPECT_EQ(SendMessageW(Control(L"txtPassword"), EM_GETPASSWORDCHAR, 0, 0), L'*');
-}
-
-// One wrong password of each kind: empty, padded, extended, long, look-alike digits.
-TEST_F(LoginDialog, AWrongPasswordGivesTheMessageBoxAndSelectsThePassword) {
-  HWND password = Control(L"txtPassword");
-  const auto selectedWhole = [password] {
-    DWORD start = 1, end = 0;
-    SendMessageW(password, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return start == 0 && end == static_cast<DWORD>(GetWindowTextLengthW(password));
-  };
-  const std::wstring attempts[] = {L"", L" 583172946", L"5831729460", std::wstring(100000, L'7'),
-                                   L"\xFF15\xFF18\xFF13\xFF11\xFF17\xFF12\xFF19\xFF14\xFF16"};
-  for (const std::wstring& attempt : attempts) {
-    SCOPED_TRACE(testing::Message() << "a password of " << attempt.size() << " characters");
-    SetWindowTextW(password, attempt.c_str());
-    test::MessageBoxWatcher watcher;
-    Click(Control(L"cmdOK"), {5, 5});
-    ASSERT_EQ(watcher.seen().size(), 1u);
-    EXPECT_EQ(watcher.seen()[0].text, app::WrongPasswordText);
-    EXPECT_EQ(watcher.seen()[0].title, app::WrongPasswordTitle);
-    EXPECT_EQ(watcher.seen()[0].owner, dialog());
-    EXPECT_FALSE(watcher.seen()[0].iconShown);
-    EXPECT_TRUE(test::PumpUntil(5000, selectedWhole));  // selected by keys sent as input
-  }
-}
-
-// Enter logs in from a text box (the default button's) but exits on Exit (the focused one).
-TEST_F(LoginDialog, KeysAndClicksMoveTheFocusLogInAndExitAsTheDialogSays) {
-  enum Outcome { Focus, LoggedIn, Exited };
-  const struct {
-    const wchar_t* focus;
-    UINT message;  // 0: a click on the focus
-    WPARAM key;
-    Outcome outcome;
-    const wchar_t* then;  // focused afterwards, or the user name typed
-  } steps[] = {{L"txtPassword", WM_KEYDOWN, VK_TAB, Focus, L"cmdOK"},
-               {L"cmdCancel", WM_KEYDOWN, VK_TAB, Focus, L"txtUserName"},
-               {L"cmdOK", WM_SYSKEYDOWN, 'P', Focus, L"txtPassword"},
-               {L"cmdOK", 0, 0, LoggedIn, L""},
-               {L"txtUserName", WM_KEYDOWN, VK_RETURN, LoggedIn, L"用户"},
-               {L"cmdCancel", WM_KEYDOWN, VK_RETURN, Exited, L""},
-               {L"txtUserName", WM_KEYDOWN, VK_ESCAPE, Exited, L""},
-               {L"cmdCancel", 0, 0, Exited, L""}};
-  for (const auto& step : steps) {
-    SCOPED_TRACE(testing::Message() << "key " << step.key << " in " << step.focus);
-    Show(Form1());
-    SetWindowTextW(Control(L"txtUserName"), step.then);
-    SetWindowTextW(Control(L"txtPassword"), app::LoginPassword);
-    if (step.message) {
-      Press(Control(step.focus), step.key, step.message);
-    } else {
-      Click(Control(step.focus), {5, 5});
-    }
-    if (step.outcome == Focus) {
-      EXPECT_EQ(GetFocus(), Control(step.then));
-      continue;
-    }
-    EXPECT_EQ(platform::LoadedFormCount(), step.outcome == LoggedIn ? 1 : 0);
-    EXPECT_EQ(skin::SkinInitialized, step.outcome == LoggedIn);
-    EXPECT_EQ(soft().IsLoaded() && skin::IsSkinned(soft().hwnd()), step.outcome == LoggedIn);
-    soft().Unload();
-  }
-}
-
-// Only a press on the form's own surface that kept the mouse moves it, once, at the release.
-TEST_F(LoginDialog, ADragMovesTheWindowOnceAtReleaseAndTheHotSpotMinimises) {
+  // Only a press on the form's own surface that kept the mouse moves it, once, at the release.
   const RECT label = Form1().ControlRect(L"lblLabels", 0);
   const POINT panel{150, 200}, onLabel{label.left + 2, label.top + 2};
   const struct {
@@ -181,6 +115,61 @@ TEST_F(LoginDialog, ADragMovesTheWindowOnceAtReleaseAndTheHotSpotMinimises) {
   EXPECT_TRUE(IsIconic(dialog()));
 }
 
+// One wrong password of each kind (empty, padded, extended, long, look-alike digits), then the
+// keys and clicks that move the focus, log in and exit.
+TEST_F(LoginDialog, AWrongPasswordGivesTheMessageBoxAndKeysAndClicksActAsTheDialogSays) {
+  HWND password = Control(L"txtPassword");
+  const auto selectedWhole = [password] {
+    DWORD start = 1, end = 0;
+    SendMessageW(password, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return start == 0 && end == static_cast<DWORD>(GetWindowTextLengthW(password));
+  };
+  const std::wstring attempts[] = {L"", L" 583172946", L"5831729460", std::wstring(100000, L'7'),
+                                   L"\xFF15\xFF18\xFF13\xFF11\xFF17\xFF12\xFF19\xFF14\xFF16"};
+  for (const std::wstring& attempt : attempts) {
+    SCOPED_TRACE(testing::Message() << "a password of " << attempt.size() << " characters");
+    SetWindowTextW(password, attempt.c_str());
+    test::MessageBoxWatcher watcher;
+    Click(Control(L"cmdOK"), {5, 5});
+    ASSERT_EQ(watcher.seen().size(), 1u);
+    EXPECT_EQ(watcher.seen()[0].text, app::WrongPasswordText);
+    EXPECT_EQ(watcher.seen()[0].title, app::WrongPasswordTitle);
+    EXPECT_EQ(watcher.seen()[0].owner, dialog());
+    EXPECT_FALSE(watcher.seen()[0].iconShown);
+    EXPECT_TRUE(test::PumpUntil(5000, selectedWhole));  // selected by keys sent as input
+  }
+  // Enter logs in from a text box (the default button's) but exits on Exit (the focused one).
+  enum Outcome { Focus, LoggedIn, Exited };
+  const struct {
+    const wchar_t* focus;
+    UINT message;
+    WPARAM key;
+    Outcome outcome;
+    const wchar_t* then;  // focused afterwards, or the user name typed
+  } steps[] = {{L"txtPassword", WM_KEYDOWN, VK_TAB, Focus, L"cmdOK"},
+               {L"cmdCancel", WM_KEYDOWN, VK_TAB, Focus, L"txtUserName"},
+               {L"cmdOK", WM_SYSKEYDOWN, 'P', Focus, L"txtPassword"},
+               {L"txtUserName", WM_KEYDOWN, VK_RETURN, LoggedIn, L"用户"},
+               {L"cmdCancel", WM_KEYDOWN, VK_RETURN, Exited, L""},
+               {L"txtUserName", WM_KEYDOWN, VK_ESCAPE, Exited, L""}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(testing::Message() << "key " << step.key << " in " << step.focus);
+    Show(Form1());
+    SetWindowTextW(Control(L"txtUserName"), step.then);
+    SetWindowTextW(Control(L"txtPassword"), app::LoginPassword);
+    Press(Control(step.focus), step.key, step.message);
+    if (step.outcome == Focus) {
+      EXPECT_EQ(GetFocus(), Control(step.then));
+      continue;
+    }
+    EXPECT_EQ(platform::LoadedFormCount(), step.outcome == LoggedIn ? 1 : 0);
+    EXPECT_EQ(skin::SkinInitialized, step.outcome == LoggedIn);
+    EXPECT_EQ(soft().IsLoaded() && skin::IsSkinned(soft().hwnd()), step.outcome == LoggedIn);
+    soft().Unload();
+  }
+}
+
 class ChartWindow : public Forms {
  protected:
   void SetUp() override {
@@ -190,74 +179,51 @@ class ChartWindow : public Forms {
     Show(soft());
   }
   static HWND Button(int number) { return soft().Control(L"Command" + std::to_wstring(number)); }
+  static RECT ButtonRect(int n) { return soft().ControlRect(L"Command" + std::to_wstring(n)); }
 };
 
-// The start page is asked for before the skin is attached; every click loads a page again.
-TEST_F(ChartWindow, OpensOnTheStartPageAndEachButtonLoadsItsPageOnEveryClick) {
-  RECT browser{};
+// The start page is asked for before the skin is attached; every click loads a page again. A
+// 711 x 655 client area in the form's colour; twelve buttons 33 pixels high, the upper row
+// reading 1, 2, 5, 4, 3, 6 on screen while Tab follows the numbers.
+TEST_F(ChartWindow, OpensOnTheStartPageAndTheButtonsSitInPlaceLoadTheirPagesAndFollowTab) {
+  RECT browser{}, client{};
   GetWindowRect(soft().WebBrowser1()->Window(), &browser);
   MapWindowPoints(nullptr, soft().hwnd(), reinterpret_cast<POINT*>(&browser), 2);
   EXPECT_TRUE(browser.left == 0 && browser.top == 0 && browser.right == 713 && browser.bottom == 569);
+  GetClientRect(soft().hwnd(), &client);
+  EXPECT_EQ(client.right * 1000 + client.bottom, 711 * 1000 + 655);
+  EXPECT_EQ(soft().BackColor(), 0xCA8E28u);
   EXPECT_EQ(skin::SkinnedWindowCount, 14);  // the form, its twelve buttons and the browser
   const std::wstring base = app::ChartSiteBase;
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].address, base + app::StartPagePath);
   EXPECT_FALSE(requests[0].parentSkinned);
+  int lastLeft = -1;
+  for (int number : {1, 2, 5, 4, 3, 6}) {
+    EXPECT_GT(ButtonRect(number).left, lastLeft) << number;
+    lastLeft = ButtonRect(number).left;
+  }
   const wchar_t* pages[12] = {
       L"cmyk-color.html",  L"rgb-color.html",   L"PANTONE CU.htm",   L"PANTONE U.htm",
       L"PANTONE C.htm",    L"new_page_RAL.htm", L"new_page_512.htm", L"jdcolor.html",
       L"zywdzcolor.html",  L"txonlecolor.html", L"ysdmcolor.html",   L"fool.htm"};
+  SetFocus(Button(1));
   for (int number = 1; number <= 12; ++number) {
+    EXPECT_EQ(ButtonRect(number).bottom - ButtonRect(number).top, 33) << number;
+    EXPECT_EQ(GetFocus(), Button(number));  // before the clicks, which may take the focus
     requests.clear();
     Click(Button(number), {4, 4});
     SendMessageW(Button(number), BM_CLICK, 0, 0);
     ASSERT_EQ(requests.size(), 2u) << "Command" << number;
     for (const auto& r : requests)
       EXPECT_EQ(r.address, base + L"/soft/qovu/" + pages[number - 1]) << "Command" << number;
+    Press(Button(number), VK_TAB);
   }
 }
 
-// A 711 x 655 client area in the form's colour; twelve buttons 33 pixels high, the upper row
-// reading 1, 2, 5, 4, 3, 6 on screen while Tab follows the numbers.
-TEST_F(ChartWindow, TheButtonsSitInPlaceAndTabFollowsTheNumbers) {
-  RECT client{};
-  GetClientRect(soft().hwnd(), &client);
-  EXPECT_EQ(client.right * 1000 + client.bottom, 711 * 1000 + 655);
-  EXPECT_EQ(soft().BackColor(), 0xCA8E28u);
-  int lastLeft = -1;
-  for (int number : {1, 2, 5, 4, 3, 6}) {
-    EXPECT_GT(soft().ControlRect(L"Command" + std::to_wstring(number)).left, lastLeft) << number;
-    lastLeft = soft().ControlRect(L"Command" + std::to_wstring(number)).left;
-  }
-  SetFocus(Button(1));
-  for (int number = 1; number <= 12; ++number) {
-    const RECT r = soft().ControlRect(L"Command" + std::to_wstring(number));
-    EXPECT_EQ(r.bottom - r.top, 33) << number;
-    EXPECT_EQ(GetFocus(), Button(number));
-    Press(GetFocus(), VK_TAB);
-  }
-}
-
-// Form2 is unowned, skinned when activated, and keeps the program alive on its own.
-TEST_F(ChartWindow, ThePictureOpensForm2SkinnedOnActivationAndTheProgramLivesOnWithIt) {
-  const RECT image = soft().ControlRect(L"Image1");
-  Click(soft().hwnd(), {image.left + 5, image.top + 5});
-  platform::ProcessPendingMessages();
-  ASSERT_TRUE(Form2().IsLoaded());
-  EXPECT_EQ(GetWindow(Form2().hwnd(), GW_OWNER), nullptr);
-  RECT client{}, placed{};
-  GetClientRect(Form2().hwnd(), &client);
-  EXPECT_EQ(client.right * 1000 + client.bottom, 312 * 1000 + 213);
-  GetWindowRect(Form2().hwnd(), &placed);
-  EXPECT_NE(placed.left, (GetSystemMetrics(SM_CXSCREEN) - (placed.right - placed.left)) / 2);
-  EXPECT_EQ(requests.size(), 1u);  // only the start page
-  EXPECT_EQ(skin::SkinnedWindowCount, 15);  // with the main window's fourteen
-  SendMessageW(soft().hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(platform::LoadedFormCount(), 1);
-}
-
-// A form whose WM_CREATE fails was never loaded: the count that keeps the process alive stays.
-TEST_F(ChartWindow, AFormThatFailsToBeCreatedLeavesTheLoadedFormsAsTheyWere) {
+// A Form2 whose WM_CREATE fails was never loaded: the count that keeps the process alive stays.
+// Then the picture opens it unowned, skinned when activated, keeping the program alive on its own.
+TEST_F(ChartWindow, AFailedForm2IsNotLoadedAndThePictureOpensItSkinnedAndOnItsOwn) {
   test::Recorder::SetHook([](HWND, UINT message, WPARAM, LPARAM, LRESULT& result) {
     result = -1;
     return message == WM_CREATE;
@@ -275,6 +241,20 @@ TEST_F(ChartWindow, AFormThatFailsToBeCreatedLeavesTheLoadedFormsAsTheyWere) {
   UnhookWindowsHookEx(hook);
   test::Recorder::SetHook({});
   EXPECT_FALSE(Form2().IsLoaded());
+  EXPECT_EQ(platform::LoadedFormCount(), 1);
+  const RECT image = soft().ControlRect(L"Image1");
+  Click(soft().hwnd(), {image.left + 5, image.top + 5});
+  platform::ProcessPendingMessages();
+  ASSERT_TRUE(Form2().IsLoaded());
+  EXPECT_EQ(GetWindow(Form2().hwnd(), GW_OWNER), nullptr);
+  RECT client{}, placed{};
+  GetClientRect(Form2().hwnd(), &client);
+  EXPECT_EQ(client.right * 1000 + client.bottom, 312 * 1000 + 213);
+  GetWindowRect(Form2().hwnd(), &placed);
+  EXPECT_NE(placed.left, (GetSystemMetrics(SM_CXSCREEN) - (placed.right - placed.left)) / 2);
+  EXPECT_EQ(requests.size(), 1u);  // only the start page
+  EXPECT_EQ(skin::SkinnedWindowCount, 15);  // with the main window's fourteen
+  SendMessageW(soft().hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(platform::LoadedFormCount(), 1);
 }
 

@@ -1,6 +1,6 @@
 #include "tests/support/message_box_watcher.h"
 
-#include "skin/core/window_props.h"
+#include "skin/render/primitives.h"
 
 namespace test {
 
@@ -10,12 +10,6 @@ constexpr int MessageBoxTextId = 0xFFFF;  // the box's text control
 constexpr int MessageBoxIconId = 0x0440;
 std::vector<SeenMessageBox>* watched = nullptr;
 
-std::wstring TextOf(HWND hwnd) {
-  wchar_t buffer[512] = {};
-  GetWindowTextW(hwnd, buffer, 512);
-  return buffer;
-}
-
 // Records and answers the first visible message box not answered yet.
 BOOL CALLBACK Answer(HWND hwnd, LPARAM) {
   wchar_t cls[16] = {};
@@ -24,10 +18,9 @@ BOOL CALLBACK Answer(HWND hwnd, LPARAM) {
   for (const SeenMessageBox& box : *watched)
     if (box.hwnd == hwnd) return TRUE;
   HWND icon = GetDlgItem(hwnd, MessageBoxIconId);
-  watched->push_back({hwnd, GetWindow(hwnd, GW_OWNER), TextOf(hwnd),
-                      TextOf(GetDlgItem(hwnd, MessageBoxTextId)),
-                      icon && IsWindowVisible(icon) && SendMessageW(icon, STM_GETICON, 0, 0) != 0,
-                      GetPropW(hwnd, skin::PropProcAddr) != nullptr});
+  watched->push_back({hwnd, GetWindow(hwnd, GW_OWNER), skin::WindowText(hwnd),
+                      skin::WindowText(GetDlgItem(hwnd, MessageBoxTextId)),
+                      icon && IsWindowVisible(icon) && SendMessageW(icon, STM_GETICON, 0, 0) != 0});
   PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
   return FALSE;
 }

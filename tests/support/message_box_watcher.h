@@ -11,7 +11,6 @@ struct SeenMessageBox {
   HWND hwnd, owner;
   std::wstring title, text;
   bool iconShown;
-  bool skinnedWhenSeen;  // carried the skin's PROCADDR when it was found
 };
 
 class MessageBoxWatcher {

@@ -22,12 +22,11 @@ class QuietBrowser : public platform::Browser {
     return requests;
   }
   QuietBrowser(HWND parent, const RECT& r)
-      : parent_(parent),
-        hwnd_(CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, r.left, r.top, r.right - r.left,
+      : hwnd_(CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, r.left, r.top, r.right - r.left,
                               r.bottom - r.top, parent, nullptr, nullptr, nullptr)) {}
   ~QuietBrowser() override { DestroyWindow(hwnd_); }
   void Navigate(const std::wstring& address) override {
-    Requests().push_back({address, skin::IsSkinned(parent_)});
+    Requests().push_back({address, skin::IsSkinned(GetParent(hwnd_))});
   }
   HWND Window() const override { return hwnd_; }
   static std::unique_ptr<platform::Browser> Make(HWND parent, const RECT& r) {
@@ -35,7 +34,7 @@ class QuietBrowser : public platform::Browser {
   }
 
  private:
-  HWND parent_, hwnd_;
+  HWND hwnd_;
 };
 
 }  // namespace test
