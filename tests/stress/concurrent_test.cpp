@@ -1,5 +1,7 @@
-// Long runs that count objects and check state only, so they may run beside other tests: the
-// whole form attached, painted and destroyed again and again, and message fuzzing.
+// Message fuzzing, beside other tests (it checks state only): each kind of skinned window gets a
+// long seeded stream of messages, routed and not, with random parameters of the kinds the
+// platform sends; afterwards every property is in its range, and the skin comes off cleanly.
+// TINTORA_FUZZ_SEED replays one window's stream.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -21,25 +23,6 @@
 namespace {
 
 using namespace skin;
-
-// Each kind attached, painted whole and destroyed with its form.
-const stress::Run AttachPaintDestroyCycles = {
-    "AttachPaintDestroyCycles", 60, nullptr,
-    [](int) {
-      const stress::FixtureForm f = stress::CreateFixtureForm(true);
-      bool ok = SkinWindow(f.form()) == 1 && SkinnedWindowCount == stress::AllKindsWindows;
-      for (HWND w : f.all)
-        ok = ok && RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-      DestroyWindow(f.form());
-      return ok && SkinnedWindowCount == 0 && !SkinInitialized;
-    },
-    nullptr};
-using stress::Runs;
-INSTANTIATE_TEST_SUITE_P(Soak, Runs, testing::Values(AttachPaintDestroyCycles), stress::RunName);
-
-// Message fuzzing: each kind of skinned window gets a long seeded stream of messages, routed
-// and not, with random parameters of the kinds the platform sends; afterwards every property is
-// in its range, and the skin comes off cleanly. TINTORA_FUZZ_SEED replays one window's stream.
 
 constexpr int MessagesPerKind = 2000;
 constexpr std::uint32_t BaseSeed = 0x7117042A;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -76,8 +77,7 @@ FixtureForm CreateFixtureForm(bool allKinds) {
 
 int Scaled(int count) {
   const char* text = std::getenv("TINTORA_STRESS_SCALE");
-  const int scale = text ? std::atoi(text) : 1;
-  return count * (scale > 0 ? scale : 1);
+  return count * std::max(text ? std::atoi(text) : 1, 1);
 }
 
 void WarmUp() {
@@ -87,6 +87,8 @@ void WarmUp() {
   DestroyWindow(warm.form());
   test::PumpMessages();
 }
+
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Runs);  // the fuzzing binary has no runs
 
 TEST_P(Runs, KeepNothing) {
   const stress::Run& run = GetParam();

@@ -17,7 +17,7 @@ struct FixtureForm {
   HWND button(int i) const { return all[1 + static_cast<size_t>(i)]; }
 };
 // The windows the skin attaches: the form, its controls and the combos' own child windows.
-inline constexpr LONG FixtureWindows = 19, AllKindsWindows = 27;
+inline constexpr LONG AllKindsWindows = 27;
 
 FixtureForm CreateFixtureForm(bool allKinds = false);
 // Skins, paints and destroys a form once: a process's first paints keep objects for good.
