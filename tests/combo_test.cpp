@@ -2,7 +2,6 @@
 // how it follows the mouse, the list and the window's moves.
 #include <tuple>
 
-#include "skin/interaction/hit_tests.h"
 #include "skin/render/painters.h"
 #include "tests/support/skin_test.h"
 

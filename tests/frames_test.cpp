@@ -10,8 +10,7 @@
 namespace {
 
 using namespace skin;
-using test::FrameBlue;
-using test::PaleFrame;
+using namespace test;
 using Frames = test::SkinTest;
 
 // One solid block on the skin's scale of 30000 whatever the bar's own range, from the left or

@@ -11,11 +11,7 @@
 namespace {
 
 using namespace skin;
-using test::Art;
-using test::At;
-using test::FrameBlue;
-using test::Own;
-using test::Prop;
+using namespace test;
 using Glyph = test::SkinTest;
 constexpr auto Check = gallery::CheckBoxClass;
 constexpr auto Option = gallery::OptionButtonClass;

@@ -18,9 +18,7 @@
 
 namespace {
 
-using app::Form1;
-using app::Form2;
-using app::soft;
+using namespace app;
 
 std::vector<test::QuietBrowser::Request>& requests = test::QuietBrowser::Requests();
 

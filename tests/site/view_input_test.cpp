@@ -3,8 +3,7 @@
 
 namespace {
 
-using site::PageId;
-using site::SwatchRef;
+using namespace site;
 using test::ChartViewTest;
 
 

@@ -13,8 +13,7 @@
 namespace {
 
 using site::PageId;
-using test::ChartViewTest;
-using test::Rgb;
+using namespace test;
 
 COLORREF Printed(const colour::Cmyk& inks) {
   const colour::Rgb8 rgb = colour::CmykToScreen(inks);

@@ -4,8 +4,7 @@
 
 namespace test {
 
-// Dispatches every message waiting for this thread, then returns.
-void PumpMessages();
+void PumpMessages();  // every message waiting for this thread
 
 // Dispatches messages until done() holds (true) or about timeoutMs have passed (false).
 template <typename Done>

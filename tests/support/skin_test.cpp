@@ -5,7 +5,6 @@
 
 #include "platform/window_services.h"
 #include "skin/engine/attach.h"
-#include "skin/interaction/fade.h"
 #include "skin/render/gdi_guard.h"
 #include "tests/support/pump.h"
 
