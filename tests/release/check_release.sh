@@ -14,14 +14,11 @@ supported_os=(e2011457-1546-43c5-a5fe-008deee3d3f0 35138b9a-5d96-4fbd-8e2d-a2440
   4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38 1f676c76-80e1-4239-95bb-83d0f6d0da78
   8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a)
 
-# expect_values <key> <value> ...: in the version strings of $what, each <key> is followed by
-# its <value>.
-expect_values() {
+# expect_value <key> <value>: in the version strings of $what, <key> is followed by <value>.
+expect_value() {
   local found
-  for ((; $# >= 2; shift 2)); do
-    found=$(awk -v key="$1" 'prev == key { print; exit } { prev = $0 }' <<<"$info")
-    [ "$found" = "$2" ] || fail "$what: $1 is \"$found\", expected \"$2\""
-  done
+  found=$(awk -v key="$1" 'prev == key { print; exit } { prev = $0 }' <<<"$info")
+  [ "$found" = "$2" ] || fail "$what: $1 is \"$found\", expected \"$2\""
 }
 
 scratch=$(mktemp -d)
@@ -41,7 +38,8 @@ for what in Tintora.exe TintoraGallery.exe "$setup"; do
   grep -Eq "^Magic[[:space:]]+010b[[:space:]]+\(PE32\)" <<<"$private" || fail "$what is not a 32-bit program"
   # RT_VERSION, VS_VERSION_INFO
   info=$(resource_bytes "$path" 16 1 | strings -el) || fail "$what has no version information"
-  expect_values ProductName Tintora ProductVersion "$version"
+  expect_value ProductName Tintora
+  expect_value ProductVersion "$version"
   [ "$path" = "$setup" ] && continue
   grep -Eq "^Subsystem[[:space:]]+0+2[[:space:]]" <<<"$private" || fail "$what is not a Windows GUI program"
   for dll in $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$private"); do
@@ -49,8 +47,11 @@ for what in Tintora.exe TintoraGallery.exe "$setup"; do
   done
   description="Tintora skin gallery"
   [ "$what" = Tintora.exe ] && description="Tintora colour-chart viewer"
-  expect_values FileVersion "$version" FileDescription "$description" CompanyName Halvek \
-    LegalCopyright "(C) Halvek" OriginalFilename "$what"
+  expect_value FileVersion "$version"
+  expect_value FileDescription "$description"
+  expect_value CompanyName Halvek
+  expect_value LegalCopyright "(C) Halvek"
+  expect_value OriginalFilename "$what"
   # RT_MANIFEST, CREATEPROCESS_MANIFEST_RESOURCE_ID
   manifest=$(resource_bytes "$path" 24 1) || fail "$what has no application manifest"
   grep -q '</assembly>' <<<"$manifest" || fail "$what: the manifest is cut short"
