@@ -48,9 +48,10 @@ class ChartViewTest : public SkinTest {
   }
   void Open(std::wstring_view path) {
     view_->Navigate(std::wstring(site::BuiltInOrigin) + std::wstring(path));
-    Repaint();
+    PaintPending();
   }
-  void Repaint() {
+  // What is queued, then the pane's pending paint (the base's Repaint(HWND) invalidates first).
+  void PaintPending() {
     Settle();
     UpdateWindow(view_->Pane());
   }
@@ -93,7 +94,7 @@ class ChartViewTest : public SkinTest {
   COLORREF ChipOnScreen(site::SwatchRef ref) {
     if (!site::SwatchAt(Page(), ref)) return CLR_INVALID;
     view_->Select(ref);
-    Repaint();
+    PaintPending();
     const RECT chip = Chip(ref);
     const Pixels pixels = PanePixels();
     const int x = chip.left + ChipInside, y = chip.top + ChipInside;

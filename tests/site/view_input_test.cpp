@@ -119,7 +119,7 @@ TEST_F(ChartViewTest, StepsOverWaitingPaintsEndAsAFreshPaint) {
     Open(PageId::Cmyk);
     HWND pane = view_->Pane();
     for (int i = 0; i < 10; ++i) SendMessageW(pane, WM_VSCROLL, SB_LINEDOWN, 0);
-    Repaint();
+    PaintPending();
     SendMessageW(pane, WM_LBUTTONDOWN, MK_LBUTTON, selectAt);
     SendMessageW(pane, WM_LBUTTONUP, 0, selectAt);
     ASSERT_TRUE(view_->Selection().valid());
@@ -127,7 +127,7 @@ TEST_F(ChartViewTest, StepsOverWaitingPaintsEndAsAFreshPaint) {
       SendMessageW(pane, WM_MOUSEMOVE, 0, test::At(300 + 60 * static_cast<int>(i), 150));
       SendMessageW(pane, WM_VSCROLL, steps[i], 0);
     }
-    Repaint();
+    PaintPending();
     const test::Pixels scrolled = PanePixels();
     InvalidateRect(pane, nullptr, FALSE);
     UpdateWindow(pane);

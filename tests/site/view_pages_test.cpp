@@ -139,7 +139,7 @@ TEST_F(ChartViewTest, MixerFollowsItsBoxesArrowsAndModels) {
   EXPECT_FALSE(IsWindowVisible(edits[3]));  // RGB has three channels
   auto set = [&](std::vector<const wchar_t*> values) {
     for (size_t i = 0; i < values.size(); ++i) SetWindowTextW(edits[i], values[i]);
-    Repaint();
+    PaintPending();
   };
   set({L"255", L"0", L"0"});
   EXPECT_EQ(ChipOnScreen(FindCopy(L"#FF0000")), Rgb(0xFF0000));
